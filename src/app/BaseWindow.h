@@ -1,0 +1,59 @@
+#pragma once
+// A window as a small class: the window procedure finds the object stored at
+// WM_NCCREATE and hands every message to Derived::HandleMessage.
+#include <windows.h>
+
+template <class Derived> class BaseWindow {
+public:
+    HWND Handle() const noexcept { return window_; }
+
+protected:
+    BaseWindow() = default;
+    ~BaseWindow() {
+        if (window_)
+            DestroyWindow(window_);
+    }
+    BaseWindow(const BaseWindow&) = delete;
+    BaseWindow& operator=(const BaseWindow&) = delete;
+
+    static bool RegisterClass(const wchar_t* className, HICON icon, HCURSOR cursor) {
+        WNDCLASSEXW windowClass = {sizeof(windowClass)};
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = icon;
+        windowClass.hCursor = cursor;
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = className;
+        return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }
+
+    bool CreateTopLevel(const wchar_t* className, const wchar_t* caption, DWORD style, const RECT& frame) {
+        return CreateWindowExW(0, className, caption, style, frame.left, frame.top, frame.right - frame.left,
+                               frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr),
+                               static_cast<Derived*>(this)) != nullptr;
+    }
+
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<Derived*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message == WM_NCCREATE) {
+            self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            self->window_ = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        if (!self)
+            return DefWindowProcW(window, message, wParam, lParam);
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            self->window_ = nullptr;
+        }
+        return result;
+    }
+
+    HWND window_ = nullptr;
+};

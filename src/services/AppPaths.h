@@ -1,0 +1,8 @@
+#pragma once
+#include <string>
+
+// The folder of the running executable: a drive root keeps its backslash,
+// any other folder comes without one.
+std::wstring ProgramFolder();
+// The executable's file name without its extension, e.g. HIVORA.
+std::wstring ProgramName();

@@ -1,0 +1,13 @@
+#include "services/Dateiexistenz.h"
+
+#include "services/UniqueHandle.h"
+
+bool FileExists(const std::wstring& path) {
+    WIN32_FIND_DATAW found;
+    const UniqueFindHandle search(FindFirstFileW(path.c_str(), &found));
+    return static_cast<bool>(search);
+}
+
+bool PathExists(const std::wstring& path) {
+    return !path.empty() && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}

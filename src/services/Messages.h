@@ -1,0 +1,28 @@
+#pragma once
+// Modal message boxes, written the way every message of the program is:
+// lines joined by one line feed, the title exactly as given.
+#include <windows.h>
+
+#include <exception>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+std::wstring JoinLines(std::initializer_list<std::wstring_view> lines);
+
+// Shows the message and returns the answer (IDOK, IDCANCEL, IDRETRY, IDYES, IDNO).
+int ShowMessage(HWND owner, std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style);
+
+// "Error: <number>. <description>" titled with the failed operation's name.
+std::wstring UnexpectedErrorText(const std::exception& failure);
+void ShowUnexpectedError(const wchar_t* operation, const std::exception& failure);
+
+// Runs the body of a service that must not let a failure escape: an unexpected
+// failure is shown to the user and the service returns what it holds so far.
+template <typename Body> void RunGuarded(const wchar_t* operation, Body&& body) {
+    try {
+        body();
+    } catch (const std::exception& failure) {
+        ShowUnexpectedError(operation, failure);
+    }
+}
