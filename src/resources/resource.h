@@ -1,5 +1,32 @@
 #pragma once
-// Resource identifiers, grouped by kind.
+// Resource and control identifiers, grouped by kind.
 
 // Icons
 #define IDI_HIVORA 100
+
+// Main window: the label-buttons, top to bottom
+#define IDC_BOPTIMIERUNG 1001
+#define IDC_BDEFRAGMENT 1002
+#define IDC_BSICHERUNGEN 1003
+#define IDC_BAUTOSICHERUNG 1004
+#define IDC_BCLEANER 1005
+#define IDC_BPATCHLOADER 1006
+#define IDC_BBEREINIGUNG 1007
+#define IDC_BBOOTCLEAN 1008
+#define IDC_BWIEDERHERSTELLEN 1009
+#define IDC_BKONFIGURATION 1010
+#define IDC_BUPDATES 1011
+#define IDC_BCREATELOC 1012
+
+// Main window: overlays that catch the mouse over unavailable buttons
+#define IDC_PBOOTCLEAN 1020
+#define IDC_PCLEANER 1021
+#define IDC_PUPDATES 1022
+#define IDC_PWIEDERHERSTELLEN 1023
+
+// Main window: description panel, restore list, state carriers, title
+#define IDC_PTOOLTIPS 1030
+#define IDC_TTOOLTIPS 1031
+#define IDC_LBACKUPS 1032
+#define IDC_SBEREINIGUNG 1033
+#define IDC_LABEL1 1034
