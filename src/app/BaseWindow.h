@@ -16,13 +16,13 @@ protected:
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
 
-    static bool RegisterClass(const wchar_t* className, HICON icon, HCURSOR cursor) {
+    static bool RegisterClass(const wchar_t* className, HICON icon, HCURSOR cursor, HBRUSH background = nullptr) {
         WNDCLASSEXW windowClass = {sizeof(windowClass)};
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hIcon = icon;
         windowClass.hCursor = cursor;
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.hbrBackground = background;
         windowClass.lpszClassName = className;
         return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }
@@ -31,6 +31,13 @@ protected:
         return CreateWindowExW(0, className, caption, style, frame.left, frame.top, frame.right - frame.left,
                                frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr),
                                static_cast<Derived*>(this)) != nullptr;
+    }
+
+    bool CreateChild(const wchar_t* className, const wchar_t* text, DWORD style, HWND parent, int id,
+                     const RECT& place) {
+        return CreateWindowExW(0, className, text, WS_CHILD | style, place.left, place.top, place.right - place.left,
+                               place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), static_cast<Derived*>(this)) != nullptr;
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {

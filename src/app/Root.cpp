@@ -1,18 +1,15 @@
 #include "app/Root.h"
 
-#include "resource.h"
+#include "app/Artwork.h"
+#include "app/MessagePump.h"
+
+#include <cwchar>
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"HivoraRoot";
-// The client area in pixels at 96 DPI.
-constexpr int kClientWidth = 574;
-constexpr int kClientHeight = 417;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-int Scaled(int pixels, int dpi) {
-    return MulDiv(pixels, dpi, 96);
-}
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr UINT_PTR kHoverTimer = 1;
 
 int SystemDpi() {
     const HDC screen = GetDC(nullptr);
@@ -21,10 +18,14 @@ int SystemDpi() {
     return dpi;
 }
 
-// A fixed client area, centred on the work area of the primary monitor.
-RECT CentredFrame() {
-    const int dpi = SystemDpi();
-    RECT frame = {0, 0, Scaled(kClientWidth, dpi), Scaled(kClientHeight, dpi)};
+RECT Pixels(const TwipRect& twips, int dpi) {
+    const auto scale = [dpi](int value) { return MulDiv(value, dpi, 1440); };
+    return {scale(twips.left), scale(twips.top), scale(twips.left + twips.width), scale(twips.top + twips.height)};
+}
+
+// The fixed client area, centred on the work area of the primary monitor.
+RECT CentredFrame(int dpi) {
+    RECT frame = Pixels(kClientArea, dpi);
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -35,21 +36,199 @@ RECT CentredFrame() {
     return {left, top, left + width, top + height};
 }
 
+const ButtonLayout& LayoutOf(int buttonId) {
+    for (const ButtonLayout& button : kButtons)
+        if (button.id == buttonId)
+            return button;
+    return kButtons.front();
+}
+
 } // namespace
 
 bool Root::Create(HINSTANCE instance) {
+    dpi_ = SystemDpi();
     const auto icon = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_HIVORA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    if (!RegisterClass(kClassName, icon, LoadCursorW(nullptr, IDC_ARROW)))
+    if (!RegisterClass(kClassName, icon, LoadCursorW(nullptr, IDC_ARROW)) ||
+        !CreateTopLevel(kClassName, kRootCaption, kStyle, CentredFrame(dpi_)))
         return false;
-    return CreateTopLevel(kClassName, kRootCaption, kStyle, CentredFrame());
+    CreateControls();
+    Form_Load();
+    return true;
+}
+
+void Root::CreateControls() {
+    const HDC screen = GetDC(Handle());
+    background_ = CreateBackground(screen, dpi_);
+    ReleaseDC(Handle(), screen);
+    handCursor_ = CreateHandCursor();
+    Label::SetButtonCursor(handCursor_.get());
+
+    std::array<TextBox, kButtons.size()> captions;
+    for (size_t index = 0; index < kButtons.size(); ++index) {
+        const RECT place = Pixels(kButtons[index].place, dpi_);
+        captions[index] = {kButtons[index].caption, place.right - place.left};
+    }
+    buttonFont_ = CreateFittingFont(L"News Gothic MT", L"Arial", 98, false, dpi_, captions);
+    const RECT titlePlace = Pixels(kTitleLabel, dpi_);
+    const TextBox title[] = {{kTitleCaption, titlePlace.right - titlePlace.left}};
+    titleFont_ = CreateFittingFont(L"Brisk", L"Tahoma", 143, true, dpi_, title);
+    descriptionFont_ = CreateUiFont(L"Lucida Sans", L"Lucida Sans Unicode", 90, false, dpi_);
+    createLocFont_ = CreateUiFont(L"Tahoma", L"Arial", 113, true, dpi_);
+    stateFont_ = CreateUiFont(L"Trebuchet MS", L"Tahoma", 113, false, dpi_);
+    listFont_ = CreateUiFont(L"Tahoma", L"Arial", 98, false, dpi_);
+    panelBrush_.reset(CreateSolidBrush(kPanelColour));
+
+    for (size_t index = 0; index < kButtons.size(); ++index)
+        buttons_[index].Create(Handle(), kButtons[index].id, kButtons[index].caption,
+                               Pixels(kButtons[index].place, dpi_), buttonFont_.get(), Label::Kind::Button, *this);
+    for (size_t index = 0; index < kOverlays.size(); ++index) {
+        const OverlayLayout& overlay = kOverlays[index];
+        const TwipRect place = {kOverlayLeft, overlay.top, kOverlayWidth, kOverlayHeight};
+        overlays_[index].Create(Handle(), overlay.id, Pixels(place, dpi_), Control(overlay.buttonId), *this);
+        // Above its button, so that it takes the mouse first.
+        SetWindowPos(overlays_[index].Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+
+    title_.Create(Handle(), IDC_LABEL1, kTitleCaption, Pixels(kTitleLabel, dpi_), titleFont_.get(),
+                  Label::Kind::Passive, *this);
+    title_.SetTextColour(kTitleColour);
+    createLoc_.Create(Handle(), IDC_BCREATELOC, kCreateLocCaption, Pixels(kCreateLocButton, dpi_), createLocFont_.get(),
+                      Label::Kind::Passive, *this, false);
+    cleanupState_.Create(Handle(), IDC_SBEREINIGUNG, L"0", Pixels(kCleanupState, dpi_), stateFont_.get(),
+                         Label::Kind::Passive, *this, false);
+
+    const RECT panel = Pixels(kTooltipPanel, dpi_);
+    description_.Create(Handle(), panel, Pixels(kTooltipText, dpi_), descriptionFont_.get());
+
+    const HWND backups = CreateWindowExW(
+        0, L"LISTBOX", L"",
+        WS_CHILD | WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, panel.left,
+        panel.top, panel.right - panel.left, panel.bottom - panel.top, Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LBACKUPS)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(backups, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+}
+
+void Root::SetUnavailableLook(int buttonId) {
+    for (Label& button : buttons_)
+        if (GetDlgCtrlID(button.Handle()) == buttonId)
+            button.SetTextColour(kUnavailableColour);
+}
+
+void Root::ShowOverlay(int overlayId, bool visible) {
+    ShowWindow(Control(overlayId), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+// An unavailable button gets the unavailable look under its overlay but stays
+// enabled; an available one is black with its overlay hidden.
+void Root::ApplyFinalState(int buttonId, int overlayId) {
+    const HWND button = Control(buttonId);
+    if (!IsWindowEnabled(button)) {
+        SetUnavailableLook(buttonId);
+        EnableWindow(button, TRUE);
+        ShowOverlay(overlayId, true);
+    } else {
+        for (Label& label : buttons_)
+            if (label.Handle() == button)
+                label.SetTextColour(RGB(0, 0, 0));
+        EnableWindow(button, TRUE);
+        ShowOverlay(overlayId, false);
+    }
+}
+
+void Root::PaintBackground(HDC dc, HWND child) {
+    RECT place;
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+    const HDC picture = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(picture, background_.get());
+    BitBlt(dc, 0, 0, place.right - place.left, place.bottom - place.top, picture, place.left, place.top, SRCCOPY);
+    SelectObject(picture, old);
+    DeleteDC(picture);
+}
+
+void Root::ButtonHovered(int buttonId) {
+    // A clean-up requested with its button silences these two until it has finished.
+    if ((buttonId == IDC_BBEREINIGUNG || buttonId == IDC_BPATCHLOADER) &&
+        std::wcstol(bereinigungTag_.c_str(), nullptr, 10) == 1)
+        return;
+    const ButtonLayout& button = LayoutOf(buttonId);
+    busyMarker_ = L"1";
+    ShowWindow(description_.Handle(), SW_SHOWNA);
+    description_.SetText(button.description);
+    // Every hover starts the time afresh: the panel goes T seconds after the last one began.
+    SetTimer(Handle(), kHoverTimer, static_cast<UINT>(button.descriptionSeconds * 1000), nullptr);
+}
+
+void Root::EndHover() {
+    KillTimer(Handle(), kHoverTimer);
+    ShowWindow(description_.Handle(), SW_HIDE);
+    busyMarker_ = L"0";
+}
+
+void Root::ButtonClicked(int) {
+    if (closing_)
+        return;
+}
+
+void Root::Sleep(double seconds) {
+    const ULONGLONG start = GetTickCount64();
+    const auto wanted = static_cast<ULONGLONG>(seconds > 0 ? seconds * 1000.0 : 0.0);
+    for (;;) {
+        DoEvents();
+        const ULONGLONG elapsed = GetTickCount64() - start;
+        if (elapsed >= wanted)
+            return;
+        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(wanted - elapsed), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
+void Root::AppCloses() {
+    DestroyWindow(Handle());
+    ExitProcess(0);
+}
+
+void Root::CloseAfterHandOver() {
+    closing_ = true;
+    DoEvents();
+    Sleep(1);
+    AppCloses();
 }
 
 LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_DESTROY:
-        PostQuitMessage(0);
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(Handle(), &paint);
+        const HDC picture = CreateCompatibleDC(dc);
+        const HGDIOBJ old = SelectObject(picture, background_.get());
+        const RECT& area = paint.rcPaint;
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, picture, area.left, area.top,
+               SRCCOPY);
+        SelectObject(picture, old);
+        DeleteDC(picture);
+        EndPaint(Handle(), &paint);
         return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_MOUSEMOVE:
+        // Over the bare window (or a disabled button): the description goes at once.
+        description_.SetText(L"");
+        ShowWindow(description_.Handle(), SW_HIDE);
+        return 0;
+    case WM_TIMER:
+        if (wParam == kHoverTimer)
+            EndHover();
+        return 0;
+    case WM_CTLCOLORLISTBOX: {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkColor(dc, kPanelColour);
+        return reinterpret_cast<LRESULT>(panelBrush_.get());
+    }
+    case WM_CLOSE:
+        AppCloses();
     default:
         return DefaultHandling(message, wParam, lParam);
     }

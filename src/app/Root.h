@@ -1,11 +1,65 @@
 #pragma once
-// The main window.
+// The main window: a column of label-buttons on a picture, the description
+// panel, and the state the actions and the other windows share through it.
 #include "app/BaseWindow.h"
+#include "app/DescriptionPanel.h"
+#include "app/Label.h"
+#include "app/Overlay.h"
+#include "app/RootLayout.h"
+#include "app/RootSurface.h"
+#include "services/UniqueHandle.h"
+
+#include <array>
+#include <string>
 
 inline constexpr wchar_t kRootCaption[] = L"Hivora for Win-Nt/2000/XP";
+// Message titles begin with a space.
+inline constexpr wchar_t kRootMessageTitle[] = L" Hivora for Win-Nt/2000/XP";
 
-class Root : public BaseWindow<Root> {
+class Root : public BaseWindow<Root>, private RootSurface {
 public:
+    // Creates the window hidden and runs the start-up, which may end the program.
     bool Create(HINSTANCE instance);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Waits while the window stays responsive: handlers run during the wait,
+    // and the processor rests until a message comes or the time is up.
+    void Sleep(double seconds);
+    // Closes every window and ends the program.
+    [[noreturn]] void AppCloses();
+    // Ends the program a second after an action handed its work to an outside
+    // tool; no further action starts meanwhile.
+    [[noreturn]] void CloseAfterHandOver();
+
+    HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+    const std::wstring& BusyMarker() const { return busyMarker_; }
+    void SetBusyMarker(const wchar_t* value) { busyMarker_ = value; }
+
+private:
+    void CreateControls();
+    void Form_Load();
+    void RunAutomaticBackup();
+    void SetUnavailableLook(int buttonId);
+    void ShowOverlay(int overlayId, bool visible);
+    void ApplyFinalState(int buttonId, int overlayId);
+    void EndHover();
+
+    // RootSurface
+    void PaintBackground(HDC dc, HWND child) override;
+    void ButtonHovered(int buttonId) override;
+    void ButtonClicked(int buttonId) override;
+
+    int dpi_ = 96;
+    UniqueBitmap background_;
+    UniqueCursor handCursor_;
+    UniqueFont buttonFont_, titleFont_, descriptionFont_, createLocFont_, stateFont_, listFont_;
+    UniqueBrush panelBrush_;
+    std::array<Label, kButtons.size()> buttons_;
+    std::array<Overlay, kOverlays.size()> overlays_;
+    Label title_, createLoc_, cleanupState_;
+    DescriptionPanel description_;
+
+    std::wstring busyMarker_ = L"0";
+    std::wstring bereinigungTag_ = L"0";
+    bool closing_ = false;
 };

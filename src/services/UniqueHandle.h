@@ -53,6 +53,7 @@ using UniqueFindHandle = UniqueHandle<HandleTraits<HANDLE, FindClose, kInvalidHa
 using UniqueKey = UniqueHandle<HandleTraits<HKEY, RegCloseKey>>;
 using UniqueFont = UniqueHandle<HandleTraits<HFONT, DeleteObject>>;
 using UniqueBrush = UniqueHandle<HandleTraits<HBRUSH, DeleteObject>>;
+using UniquePen = UniqueHandle<HandleTraits<HPEN, DeleteObject>>;
 using UniqueBitmap = UniqueHandle<HandleTraits<HBITMAP, DeleteObject>>;
 using UniqueIcon = UniqueHandle<HandleTraits<HICON, DestroyIcon>>;
 using UniqueCursor = UniqueHandle<HandleTraits<HCURSOR, DestroyCursor>>;

@@ -1,0 +1,99 @@
+// The main window's load handler: the program's whole start-up.
+#include "app/MessagePump.h"
+#include "app/Root.h"
+#include "app/StartUpRules.h"
+#include "launchers/Addresses.h"
+#include "services/AppPaths.h"
+#include "services/Dateiexistenz.h"
+#include "services/Messages.h"
+#include "services/Processes.h"
+#include "services/WebSupports.h"
+#include "services/WinSystemInfo.h"
+#include "settings/Settings.h"
+
+void Root::Form_Load() {
+    const std::wstring program = ProgramFolder();
+
+    busyMarker_ = L"1";
+    // The name is looked up for its side effects on the clean-up window only.
+    DefaultUserName();
+    busyMarker_ = L"0";
+
+    if (IsWindows9x()) {
+        ShowMessage(nullptr, {L"Diese Anwendung kann nur unter Microsoft® Windows 2000/XP/Vista verwendet werden.   "},
+                    kRootMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+        ExitProcess(1);
+    }
+
+    if (ReadProgramSetting(Keys::BootClean).empty()) {
+        ShowOverlay(IDC_PBOOTCLEAN, true);
+        SetUnavailableLook(IDC_BBOOTCLEAN);
+        EnableWindow(Control(IDC_BBOOTCLEAN), FALSE);
+    }
+    if (ReadProgramSetting(Keys::RegCleaner).empty()) {
+        ShowOverlay(IDC_PCLEANER, true);
+        SetUnavailableLook(IDC_BCLEANER);
+        EnableWindow(Control(IDC_BCLEANER), FALSE);
+    }
+    if (ReadProgramSetting(Keys::DefaultDestinationFolder).empty() && !PathExists(program + L"\\backup"))
+        CreateDirectoryW((program + L"\\backup").c_str(), nullptr);
+    if (ReadProgramSetting(Keys::InstallFolder).empty())
+        WriteProgramSetting(Keys::InstallFolder, program);
+    if (ReadProgramSetting(Keys::DefaultDestinationFolder).empty())
+        WriteProgramSetting(Keys::DefaultDestinationFolder, program + L"\\Backup");
+
+    const std::wstring erunt = ReadProgramSetting(Keys::InstallFolder);
+    if (!FileExists(erunt + L"\\AUTOBACK.EXE"))
+        EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);
+    if (!FileExists(erunt + L"\\NTREGOPT.EXE"))
+        EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);
+    if (!FileExists(erunt + L"\\ERUNT.EXE"))
+        EnableWindow(Control(IDC_BSICHERUNGEN), FALSE);
+    EnableWindow(Control(IDC_BWIEDERHERSTELLEN), FileExists(program + L"\\Sysreg\\Erdnt.exe"));
+
+    const bool programFolderHasErunt = FileExists(program + L"\\ERUNT.EXE") && FileExists(program + L"\\NTREGOPT.EXE");
+    if (!programFolderHasErunt && !FileExists(erunt + L"\\ERUNT.EXE")) {
+        const std::wstring download = std::wstring(L"Download unter: ") + kEruntDownloadPage;
+        if (ShowMessage(nullptr,
+                        {L"Diese Anwendung benötigt das installierte Programm ''Erunt'' welches kostenlos ist.   ",
+                         L"Erunt - Das Emergency Recovery Utility NT Version 1.1j, 27.07.2006 (Freeware)",
+                         L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.", download},
+                        L" Emergency Recovery Utility", MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
+            ShellOpen(kEruntDownloadPage);
+        return;
+    }
+
+    if (HasAutoSwitch(ArgumentText(GetCommandLineW())))
+        RunAutomaticBackup();
+
+    ApplyFinalState(IDC_BWIEDERHERSTELLEN, IDC_PWIEDERHERSTELLEN);
+    ApplyFinalState(IDC_BUPDATES, IDC_PUPDATES);
+    if (!FileExists(ReadProgramSetting(Keys::RegCleaner) + L"\\REGCLEANR.EXE"))
+        EnableWindow(Control(IDC_BCLEANER), FALSE);
+    ApplyFinalState(IDC_BCLEANER, IDC_PCLEANER);
+}
+
+// Started with "/Auto" from the Run key at log-on: back up the registry once a
+// day without ever showing the window, then end.
+void Root::RunAutomaticBackup() {
+    const std::wstring program = ProgramFolder();
+    SetCurrentDirectoryW(program.c_str());
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    if (AutomaticBackupDue(LastWritten(program + L"\\Sysreg\\Erdnt.inf"), today)) {
+        if (FileExists(ReadProgramSetting(Keys::InstallFolder) + L"\\AUTOBACK.EXE")) {
+            const std::wstring autoback = program + L"\\Autoback.exe";
+            StartProgram(autoback,
+                         autoback + L" \"" + program + L"\\Sysreg\"" +
+                             L" curuser otherusers /noconfirmdelete /noprogresswindow /days:3 /alwayscreate",
+                         SW_SHOWNORMAL);
+        } else {
+            ShowMessage(nullptr,
+                        {L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ",
+                         L"Entweder ''Autoback.exe'' fehlt oder die Einstellungen wurden nicht konfiguriert."},
+                        kRootMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+        }
+    }
+    DoEvents();
+    ExitProcess(0);
+}

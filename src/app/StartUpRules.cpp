@@ -1,0 +1,57 @@
+#include "app/StartUpRules.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <cstdio>
+
+std::wstring_view ArgumentText(std::wstring_view commandLine) {
+    size_t end = 0;
+    if (!commandLine.empty() && commandLine.front() == L'"') {
+        end = commandLine.find(L'"', 1);
+        end = end == std::wstring_view::npos ? commandLine.size() : end + 1;
+    } else {
+        end = std::min(commandLine.find_first_of(L" \t"), commandLine.size());
+    }
+    commandLine.remove_prefix(end);
+    while (!commandLine.empty() && (commandLine.front() == L' ' || commandLine.front() == L'\t'))
+        commandLine.remove_prefix(1);
+    return commandLine;
+}
+
+bool HasAutoSwitch(std::wstring_view arguments) {
+    constexpr std::wstring_view kSwitch = L"/auto";
+    const auto sameLetter = [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); };
+    return std::search(arguments.begin(), arguments.end(), kSwitch.begin(), kSwitch.end(), sameLetter) !=
+           arguments.end();
+}
+
+std::wstring DayMonthYear(const SYSTEMTIME& date) {
+    wchar_t text[16];
+    std::swprintf(text, 16, L"%02u.%02u.%04u", date.wDay, date.wMonth, date.wYear);
+    return text;
+}
+
+bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SYSTEMTIME& today) {
+    return !markerWritten || DayMonthYear(*markerWritten) != DayMonthYear(today);
+}
+
+std::optional<SYSTEMTIME> LastWritten(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA attributes;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes))
+        return std::nullopt;
+    SYSTEMTIME universal;
+    SYSTEMTIME local;
+    if (!FileTimeToSystemTime(&attributes.ftLastWriteTime, &universal) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
+        return std::nullopt;
+    return local;
+}
+
+bool IsWindows9x() {
+    OSVERSIONINFOW version = {sizeof(version)};
+#ifdef _MSC_VER
+#pragma warning(suppress : 4996) // the platform id is all that is asked, and it does not lie
+#endif
+    GetVersionExW(&version);
+    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}

@@ -1,0 +1,18 @@
+#include "services/Processes.h"
+
+#include "services/UniqueHandle.h"
+
+bool StartProgram(const std::wstring& executable, const std::wstring& commandLine, int showCommand) {
+    STARTUPINFOW startup = {sizeof(startup)};
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    PROCESS_INFORMATION started = {};
+    std::wstring mutableLine = commandLine;
+    const bool named = executable.find(L'\\') != std::wstring::npos;
+    if (!CreateProcessW(named ? executable.c_str() : nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started))
+        return false;
+    const UniqueKernelHandle process(started.hProcess);
+    const UniqueKernelHandle thread(started.hThread);
+    return true;
+}

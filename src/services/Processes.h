@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+// Starts a program and does not wait for it. The command line is handed over
+// exactly as given; the executable is also named to the system on its own, so
+// an unquoted path with spaces ("C:\Program Files\...") can never start a
+// different program (a planted "C:\Program.exe"). A bare file name such as
+// "Notepad.exe" is left to the system's search. True when the process started.
+bool StartProgram(const std::wstring& executable, const std::wstring& commandLine, int showCommand);
