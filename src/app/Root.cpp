@@ -1,9 +1,11 @@
 #include "app/Root.h"
 
 #include "app/Artwork.h"
-#include "app/MessagePump.h"
+#include "backup/ManualBackup.h"
+#include "launchers/ToolLaunchers.h"
+#include "services/MessagePump.h"
 
-#include <cwchar>
+#include "settings/Settings.h"
 
 namespace {
 
@@ -149,8 +151,7 @@ void Root::PaintBackground(HDC dc, HWND child) {
 
 void Root::ButtonHovered(int buttonId) {
     // A clean-up requested with its button silences these two until it has finished.
-    if ((buttonId == IDC_BBEREINIGUNG || buttonId == IDC_BPATCHLOADER) &&
-        std::wcstol(bereinigungTag_.c_str(), nullptr, 10) == 1)
+    if ((buttonId == IDC_BBEREINIGUNG || buttonId == IDC_BPATCHLOADER) && NumberValue(bereinigungTag_) == 1)
         return;
     const ButtonLayout& button = LayoutOf(buttonId);
     busyMarker_ = L"1";
@@ -166,9 +167,26 @@ void Root::EndHover() {
     busyMarker_ = L"0";
 }
 
-void Root::ButtonClicked(int) {
+void Root::ButtonClicked(int buttonId) {
+    // Once an action has handed its work over, no second tool may start.
     if (closing_)
         return;
+    switch (buttonId) {
+    case IDC_BOPTIMIERUNG:
+        return bOptimierung_Click(*this);
+    case IDC_BDEFRAGMENT:
+        return bDefragment_Click(*this);
+    case IDC_BSICHERUNGEN:
+        return bSicherungen_Click(*this);
+    case IDC_BCLEANER:
+        return bCleaner_Click(*this);
+    case IDC_BBOOTCLEAN:
+        return bBootClean_Click(*this);
+    case IDC_BUPDATES:
+        return bUpdates_Click(*this);
+    default:
+        return;
+    }
 }
 
 void Root::Sleep(double seconds) {

@@ -1,5 +1,5 @@
 // The main window's load handler: the program's whole start-up.
-#include "app/MessagePump.h"
+#include "services/MessagePump.h"
 #include "app/Root.h"
 #include "app/StartUpRules.h"
 #include "launchers/Addresses.h"

@@ -3,6 +3,8 @@
 #include "services/AppPaths.h"
 #include "services/IniFiles.h"
 
+#include <cwchar>
+
 std::wstring ProgramSettingsFile() {
     return ProgramFolder() + L"\\ERUNT.INI";
 }
@@ -18,4 +20,8 @@ void WriteProgramSetting(const wchar_t* key, const std::wstring& value) {
 std::wstring EruntFolder() {
     std::wstring folder = ReadProgramSetting(Keys::InstallFolder);
     return folder.empty() ? ProgramFolder() : folder;
+}
+
+long NumberValue(const std::wstring& text) {
+    return std::wcstol(text.c_str(), nullptr, 10);
 }

@@ -27,3 +27,7 @@ void WriteProgramSetting(const wchar_t* key, const std::wstring& value);
 
 // The value of InstallFolder, or the program folder when that is empty.
 std::wstring EruntFolder();
+
+// A flag or number as the program reads it: the leading whole number of the
+// text; empty or non-numeric text counts as 0.
+long NumberValue(const std::wstring& text);

@@ -1,4 +1,4 @@
-#include "app/MessagePump.h"
+#include "services/MessagePump.h"
 
 #include <windows.h>
 

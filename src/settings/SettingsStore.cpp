@@ -1,0 +1,103 @@
+#include "settings/SettingsStore.h"
+
+#include "services/Dateiexistenz.h"
+#include "services/IniFiles.h"
+#include "services/MessagePump.h"
+#include "settings/Settings.h"
+
+#include <windows.h>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+class SettingsFiles {
+public:
+    explicit SettingsFiles(const std::wstring& programFolder) : programFolder_(programFolder) {}
+
+    const std::wstring& ProgramFolder() const { return programFolder_; }
+    std::wstring ProgramFile() const { return programFolder_ + L"\\ERUNT.INI"; }
+    std::wstring EruntFile(const std::wstring& installFolder) const {
+        return (installFolder.empty() ? programFolder_ : installFolder) + L"\\ERUNT.INI";
+    }
+    std::wstring Read(const wchar_t* key) const { return ReadIniValue(ProgramFile(), kSettingsSection, key); }
+    void Write(const wchar_t* key, const std::wstring& value) const {
+        WriteIniValue(ProgramFile(), kSettingsSection, key, value);
+    }
+
+private:
+    std::wstring programFolder_;
+};
+
+// A tool folder without its executable shows empty; the file keeps the value.
+std::wstring ToolFolder(const SettingsFiles& files, const wchar_t* key, const wchar_t* executable) {
+    const std::wstring folder = files.Read(key);
+    return !folder.empty() && !FileExists(folder + executable) ? std::wstring() : folder;
+}
+
+bool SameFolder(const std::wstring& first, const std::wstring& second) {
+    return CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
+                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+}
+
+// ERUNT's file does not hold the program's own keys, so copying it over the
+// program's file would lose them; they are written back as they were.
+void CarryOver(const SettingsFiles& files, const std::wstring& eruntFile) {
+    const std::wstring programFile = files.ProgramFile();
+    const std::wstring backup = files.ProgramFolder() + L"\\ERUNT.INI_BAK";
+    if (!FileExists(backup))
+        CopyFileW(programFile.c_str(), backup.c_str(), TRUE);
+
+    std::array<std::pair<const wchar_t*, std::wstring>, 4> ownKeys = {
+        {{Keys::InstallFolder, {}}, {Keys::BootClean, {}}, {Keys::RegCleaner, {}}, {Keys::WinPatch, {}}}};
+    for (auto& [key, value] : ownKeys)
+        value = files.Read(key);
+    CopyFileW(eruntFile.c_str(), programFile.c_str(), FALSE);
+    for (const auto& [key, value] : ownKeys)
+        files.Write(key, value);
+    DoEvents();
+}
+
+} // namespace
+
+SettingsFields GetDatabase(const std::wstring& programFolder) {
+    const SettingsFiles files(programFolder);
+    SettingsFields fields;
+    fields.tInstall = files.Read(Keys::InstallFolder);
+    const std::wstring eruntFile = files.EruntFile(fields.tInstall);
+    if (fields.tInstall.empty() && FileExists(files.ProgramFile()))
+        fields.tInstall = programFolder;
+    fields.tBootClean = ToolFolder(files, Keys::BootClean, kPrefetchCleaner);
+    fields.tCleaner = ToolFolder(files, Keys::RegCleaner, kRegCleaner);
+    const auto readErunt = [&](const wchar_t* key) { return ReadIniValue(eruntFile, kSettingsSection, key); };
+    fields.tSicherungen = readErunt(Keys::DefaultDestinationFolder);
+    fields.bSubfolder = NumberValue(readErunt(Keys::AppendDateToFolderEditField)) != 0;
+    fields.bComplete = NumberValue(readErunt(Keys::DisableFastBackup)) != 0;
+    return fields;
+}
+
+void SetDatabase(const SettingsFields& fields, const std::wstring& programFolder) {
+    const SettingsFiles files(programFolder);
+    files.Write(Keys::InstallFolder, fields.tInstall);
+    const std::wstring eruntFile = files.EruntFile(fields.tInstall);
+    files.Write(Keys::BootClean, fields.tBootClean);
+    files.Write(Keys::RegCleaner, fields.tCleaner);
+
+    const auto writeErunt = [&](const wchar_t* key, const std::wstring& value) {
+        WriteIniValue(eruntFile, kSettingsSection, key, value);
+    };
+    writeErunt(Keys::DefaultDestinationFolder, fields.tSicherungen);
+    writeErunt(Keys::AppendDateToFolderEditField, fields.bSubfolder ? L"1" : L"0");
+    writeErunt(Keys::DisableFastBackup, fields.bComplete ? L"1" : L"0");
+    // ERUNT names dated folders by these, and the manual backup relies on yyyy-mm-dd.
+    writeErunt(Keys::DateFormat, L"yyyy/mm/dd");
+    writeErunt(Keys::DateSeparator, L"-");
+    writeErunt(Keys::TimeFormat, L"hh:mm:ss");
+    writeErunt(Keys::TimeSeparator, L".");
+    DoEvents();
+
+    const std::wstring eruntFolder = fields.tInstall.empty() ? programFolder : fields.tInstall;
+    if (!SameFolder(programFolder, eruntFolder))
+        CarryOver(files, eruntFile);
+}
