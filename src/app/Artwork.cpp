@@ -143,6 +143,13 @@ bool FontInstalled(const wchar_t* face) {
 
 } // namespace
 
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 UniqueFont CreateUiFont(const wchar_t* face, const wchar_t* fallbackFace, int tenthsOfPoint, bool bold, int dpi) {
     LOGFONTW font = {};
     font.lfHeight = -MulDiv(tenthsOfPoint, dpi, 720);

@@ -11,6 +11,9 @@ UniqueBitmap CreateBackground(HDC reference, int dpi);
 // The hand-shaped pointer of the label-buttons: 32 x 32, two colours, hot spot 5,0.
 UniqueCursor CreateHandCursor();
 
+// The screen's DPI, by which the layout's 96-DPI pixels are scaled.
+int ScreenDpi();
+
 // A font of the given face, or of the fallback face where Windows lacks it.
 UniqueFont CreateUiFont(const wchar_t* face, const wchar_t* fallbackFace, int tenthsOfPoint, bool bold, int dpi);
 

@@ -1,8 +1,15 @@
 #include "app/Root.h"
 
 #include "app/Artwork.h"
+
+#include <commctrl.h>
+
+#include "backup/AutomaticBackup.h"
+#include "backup/CleanupButton.h"
 #include "backup/ManualBackup.h"
+#include "backup/Restore.h"
 #include "launchers/ToolLaunchers.h"
+#include "services/WinSystemInfo.h"
 #include "services/MessagePump.h"
 
 #include "settings/Settings.h"
@@ -12,13 +19,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"HivoraRoot";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT_PTR kHoverTimer = 1;
-
-int SystemDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 RECT Pixels(const TwipRect& twips, int dpi) {
     const auto scale = [dpi](int value) { return MulDiv(value, dpi, 1440); };
@@ -38,6 +38,13 @@ RECT CentredFrame(int dpi) {
     return {left, top, left + width, top + height};
 }
 
+// The list tells no parent of a pressed mouse button; this hears it first.
+LRESULT CALLBACK BackupListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR root) {
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)
+        LBackups_MouseDown(*reinterpret_cast<Root*>(root), message == WM_RBUTTONDOWN ? 2 : 1);
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
 const ButtonLayout& LayoutOf(int buttonId) {
     for (const ButtonLayout& button : kButtons)
         if (button.id == buttonId)
@@ -48,7 +55,10 @@ const ButtonLayout& LayoutOf(int buttonId) {
 } // namespace
 
 bool Root::Create(HINSTANCE instance) {
-    dpi_ = SystemDpi();
+    dpi_ = ScreenDpi();
+    wchar_t startFolder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, startFolder);
+    listedFolder_ = startFolder;
     const auto icon = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_HIVORA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (!RegisterClass(kClassName, icon, LoadCursorW(nullptr, IDC_ARROW)) ||
@@ -109,6 +119,7 @@ void Root::CreateControls() {
         panel.top, panel.right - panel.left, panel.bottom - panel.top, Handle(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LBACKUPS)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(backups, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+    SetWindowSubclass(backups, BackupListProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void Root::SetUnavailableLook(int buttonId) {
@@ -151,7 +162,7 @@ void Root::PaintBackground(HDC dc, HWND child) {
 
 void Root::ButtonHovered(int buttonId) {
     // A clean-up requested with its button silences these two until it has finished.
-    if ((buttonId == IDC_BBEREINIGUNG || buttonId == IDC_BPATCHLOADER) && NumberValue(bereinigungTag_) == 1)
+    if ((buttonId == IDC_BBEREINIGUNG || buttonId == IDC_BPATCHLOADER) && NumberValue(Tag(IDC_BBEREINIGUNG)) == 1)
         return;
     const ButtonLayout& button = LayoutOf(buttonId);
     busyMarker_ = L"1";
@@ -159,6 +170,26 @@ void Root::ButtonHovered(int buttonId) {
     description_.SetText(button.description);
     // Every hover starts the time afresh: the panel goes T seconds after the last one began.
     SetTimer(Handle(), kHoverTimer, static_cast<UINT>(button.descriptionSeconds * 1000), nullptr);
+}
+
+std::wstring Root::Tag(int controlId) const {
+    const auto tag = tags_.find(controlId);
+    return tag == tags_.end() ? L"0" : tag->second;
+}
+
+void Root::SetTag(int controlId, std::wstring value) {
+    tags_[controlId] = std::move(value);
+}
+
+std::wstring Root::UserForProfiles() {
+    std::wstring user = DefaultUserName();
+    if (user.empty()) {
+        // The clean-up window looks at this to tell a look-up from a full clean-up.
+        EnableWindow(Handle(), FALSE);
+        user = cleanup_.SelectedUser();
+        EnableWindow(Handle(), TRUE);
+    }
+    return user;
 }
 
 void Root::EndHover() {
@@ -178,6 +209,12 @@ void Root::ButtonClicked(int buttonId) {
         return bDefragment_Click(*this);
     case IDC_BSICHERUNGEN:
         return bSicherungen_Click(*this);
+    case IDC_BAUTOSICHERUNG:
+        return bAutosicherung_Click(*this);
+    case IDC_BBEREINIGUNG:
+        return bBereinigung_Click(*this);
+    case IDC_BWIEDERHERSTELLEN:
+        return bWiederherstellen_Click(*this);
     case IDC_BCLEANER:
         return bCleaner_Click(*this);
     case IDC_BBOOTCLEAN:
@@ -202,6 +239,8 @@ void Root::Sleep(double seconds) {
 }
 
 void Root::AppCloses() {
+    if (cleanup_.IsLoaded())
+        DestroyWindow(cleanup_.Handle());
     DestroyWindow(Handle());
     ExitProcess(0);
 }
@@ -238,6 +277,10 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kHoverTimer)
             EndHover();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_LBACKUPS && HIWORD(wParam) == LBN_DBLCLK && !closing_)
+            LBackups_DblClick(*this);
         return 0;
     case WM_CTLCOLORLISTBOX: {
         const auto dc = reinterpret_cast<HDC>(wParam);

@@ -7,9 +7,11 @@
 #include "app/Overlay.h"
 #include "app/RootLayout.h"
 #include "app/RootSurface.h"
+#include "cleanup/Cleanup.h"
 #include "services/UniqueHandle.h"
 
 #include <array>
+#include <map>
 #include <string>
 
 inline constexpr wchar_t kRootCaption[] = L"Hivora for Win-Nt/2000/XP";
@@ -34,6 +36,16 @@ public:
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
     const std::wstring& BusyMarker() const { return busyMarker_; }
     void SetBusyMarker(const wchar_t* value) { busyMarker_ = value; }
+    // The tags of the controls, "0" until set: the windows exchange their state through them.
+    std::wstring Tag(int controlId) const;
+    void SetTag(int controlId, std::wstring value);
+    Cleanup& CleanupWindow() { return cleanup_; }
+    // The folder the list of backups showed last; at first the start folder.
+    const std::wstring& ListedFolder() const { return listedFolder_; }
+    void SetListedFolder(std::wstring folder) { listedFolder_ = std::move(folder); }
+    // The user whose profile folders count: the registered user, else the one
+    // selected in the clean-up window.
+    std::wstring UserForProfiles();
 
 private:
     void CreateControls();
@@ -59,7 +71,10 @@ private:
     Label title_, createLoc_, cleanupState_;
     DescriptionPanel description_;
 
+    Cleanup cleanup_{*this};
+
     std::wstring busyMarker_ = L"0";
-    std::wstring bereinigungTag_ = L"0";
+    std::map<int, std::wstring> tags_;
+    std::wstring listedFolder_;
     bool closing_ = false;
 };

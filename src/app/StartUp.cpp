@@ -4,6 +4,7 @@
 #include "app/StartUpRules.h"
 #include "launchers/Addresses.h"
 #include "services/AppPaths.h"
+#include "services/Dates.h"
 #include "services/Dateiexistenz.h"
 #include "services/Messages.h"
 #include "services/Processes.h"
@@ -14,9 +15,11 @@
 void Root::Form_Load() {
     const std::wstring program = ProgramFolder();
 
+    // Start-up makes no use of the name; looking it up loads the clean-up
+    // window, which cleans what it finds and stays ready for later look-ups.
     busyMarker_ = L"1";
-    // The name is looked up for its side effects on the clean-up window only.
-    DefaultUserName();
+    if (DefaultUserName().empty())
+        cleanup_.SelectedUser();
     busyMarker_ = L"0";
 
     if (IsWindows9x()) {

@@ -1,8 +1,9 @@
 #include "app/StartUpRules.h"
 
+#include "services/Dates.h"
+
 #include <algorithm>
 #include <cwctype>
-#include <cstdio>
 
 std::wstring_view ArgumentText(std::wstring_view commandLine) {
     size_t end = 0;
@@ -25,26 +26,8 @@ bool HasAutoSwitch(std::wstring_view arguments) {
            arguments.end();
 }
 
-std::wstring DayMonthYear(const SYSTEMTIME& date) {
-    wchar_t text[16];
-    std::swprintf(text, 16, L"%02u.%02u.%04u", date.wDay, date.wMonth, date.wYear);
-    return text;
-}
-
 bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SYSTEMTIME& today) {
     return !markerWritten || DayMonthYear(*markerWritten) != DayMonthYear(today);
-}
-
-std::optional<SYSTEMTIME> LastWritten(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA attributes;
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes))
-        return std::nullopt;
-    SYSTEMTIME universal;
-    SYSTEMTIME local;
-    if (!FileTimeToSystemTime(&attributes.ftLastWriteTime, &universal) ||
-        !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
-        return std::nullopt;
-    return local;
 }
 
 bool IsWindows9x() {

@@ -10,11 +10,7 @@
 std::wstring_view ArgumentText(std::wstring_view commandLine);
 // True when the arguments hold "/Auto" in any letter case, anywhere.
 bool HasAutoSwitch(std::wstring_view arguments);
-// A date as day.month.year, "dd.mm.yyyy".
-std::wstring DayMonthYear(const SYSTEMTIME& date);
 // The automatic backup is due unless its marker file was last written today.
 bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SYSTEMTIME& today);
-// The local time a file was last written, if it can be read.
-std::optional<SYSTEMTIME> LastWritten(const std::wstring& path);
 // True on Windows 95, 98 and Me, which the program refuses.
 bool IsWindows9x();

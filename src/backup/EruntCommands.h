@@ -1,14 +1,9 @@
 #pragma once
 // ERUNT's command lines and the date form of its backup folders.
-#include <windows.h>
-
 #include <string>
 
 // ERUNT's arguments for a full backup without questions.
 inline constexpr wchar_t kEruntBackupArguments[] = L"sysreg curuser otherusers /noconfirmdelete";
-
-// A date as yyyy-mm-dd, the name ERUNT gives a day's backup folder.
-std::wstring IsoDate(const SYSTEMTIME& date);
 
 // ERUNT's command line for a manual backup: into "<destination>\#Date#", which
 // ERUNT expands to today's folder, or without a destination when there is

@@ -3,6 +3,7 @@
 #include "app/Root.h"
 #include "backup/EruntCommands.h"
 #include "services/Dateiexistenz.h"
+#include "services/Dates.h"
 #include "services/Messages.h"
 #include "services/Processes.h"
 #include "settings/Settings.h"

@@ -1,4 +1,5 @@
 #include "app/StartUpRules.h"
+#include "services/Dates.h"
 
 #include "ScratchFolder.h"
 

@@ -1,0 +1,41 @@
+#pragma once
+// What the clean-up looks for and where, without any window.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Hive copies that compaction and restore leave in profiles and the system's
+// configuration folder; the second list also catches numbered copies.
+inline constexpr wchar_t kFirstPatternList[] = L"*.DAT_BAK*;*.DAT_TU*;*.TMP.LOG;*.BAK";
+inline constexpr wchar_t kSecondPatternList[] = L"*_BAK_*.*;*_TU_*.*;*.TMP.LOG;*.BAK";
+
+// True when the name matches at least one pattern of the ';'-separated list;
+// '*' stands for any run of characters and letter case is ignored.
+bool MatchesPatternList(std::wstring_view name, std::wstring_view patterns);
+
+// The files directly in a folder whose own (long) names match, hidden, system
+// and read-only ones included, sorted by name; none when the folder is missing.
+std::vector<std::wstring> MatchingFiles(const std::wstring& folder, std::wstring_view patterns);
+
+// Deletes the listed files of the folder in order, read-only ones included,
+// letting window messages run between them. The first file that cannot be
+// deleted ends the run; the later ones stay.
+void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& names);
+
+// The sub-folders of a folder as full paths, sorted by name without regard to case.
+std::vector<std::wstring> Subfolders(const std::wstring& folder);
+
+struct UserList {
+    std::vector<std::wstring> names;
+    // The entry whose name is the account's, else the last; -1 when there is none.
+    int selected = -1;
+};
+// The profile names among the sub-folders of the profiles folder, leaving out
+// the service and template profiles.
+UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std::wstring>& subfolders,
+                      std::wstring_view accountName);
+
+// The path by which this process reaches a folder: a 32-bit program on 64-bit
+// Windows would otherwise be sent to the 32-bit system folder instead.
+std::wstring NativeFolder(const std::wstring& folder);
