@@ -8,7 +8,9 @@
 #include "backup/CleanupButton.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
+#include "launchers/PatchLoader.h"
 #include "launchers/ToolLaunchers.h"
+#include "settings/Optionen.h"
 #include "services/WinSystemInfo.h"
 #include "services/MessagePump.h"
 
@@ -221,6 +223,10 @@ void Root::ButtonClicked(int buttonId) {
         return bBootClean_Click(*this);
     case IDC_BUPDATES:
         return bUpdates_Click(*this);
+    case IDC_BPATCHLOADER:
+        return bPatchLoader_Click(*this);
+    case IDC_BKONFIGURATION:
+        return bKonfiguration_Click(*this);
     default:
         return;
     }
@@ -239,6 +245,7 @@ void Root::Sleep(double seconds) {
 }
 
 void Root::AppCloses() {
+    cMultiFile_.reset();
     if (cleanup_.IsLoaded())
         DestroyWindow(cleanup_.Handle());
     DestroyWindow(Handle());

@@ -8,17 +8,19 @@
 #include "app/RootLayout.h"
 #include "app/RootSurface.h"
 #include "cleanup/Cleanup.h"
+#include "container/clsMultiFile.h"
 #include "services/UniqueHandle.h"
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 
 inline constexpr wchar_t kRootCaption[] = L"Hivora for Win-Nt/2000/XP";
 // Message titles begin with a space.
 inline constexpr wchar_t kRootMessageTitle[] = L" Hivora for Win-Nt/2000/XP";
 
-class Root : public BaseWindow<Root>, private RootSurface {
+class Root : public BaseWindow<Root>, private RootSurface, private clsMultiFileEvents {
 public:
     // Creates the window hidden and runs the start-up, which may end the program.
     bool Create(HINSTANCE instance);
@@ -40,6 +42,11 @@ public:
     std::wstring Tag(int controlId) const;
     void SetTag(int controlId, std::wstring value);
     Cleanup& CleanupWindow() { return cleanup_; }
+    // A new container object whose progress reaches this window.
+    clsMultiFile& NewContainer() {
+        cMultiFile_ = std::make_unique<clsMultiFile>(static_cast<clsMultiFileEvents*>(this));
+        return *cMultiFile_;
+    }
     // The folder the list of backups showed last; at first the start folder.
     const std::wstring& ListedFolder() const { return listedFolder_; }
     void SetListedFolder(std::wstring folder) { listedFolder_ = std::move(folder); }
@@ -61,6 +68,10 @@ private:
     void ButtonHovered(int buttonId) override;
     void ButtonClicked(int buttonId) override;
 
+    // clsMultiFileEvents: the window shows no progress.
+    void FileWritten(const std::string&, int32_t, int32_t, int32_t) override {}
+    void FilesExtract(const std::string&, int32_t, int32_t, int32_t) override {}
+
     int dpi_ = 96;
     UniqueBitmap background_;
     UniqueCursor handCursor_;
@@ -72,6 +83,7 @@ private:
     DescriptionPanel description_;
 
     Cleanup cleanup_{*this};
+    std::unique_ptr<clsMultiFile> cMultiFile_;
 
     std::wstring busyMarker_ = L"0";
     std::map<int, std::wstring> tags_;

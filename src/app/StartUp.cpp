@@ -56,11 +56,11 @@ void Root::Form_Load() {
 
     const bool programFolderHasErunt = FileExists(program + L"\\ERUNT.EXE") && FileExists(program + L"\\NTREGOPT.EXE");
     if (!programFolderHasErunt && !FileExists(erunt + L"\\ERUNT.EXE")) {
-        const std::wstring download = std::wstring(L"Download unter: ") + kEruntDownloadPage;
         if (ShowMessage(nullptr,
                         {L"Diese Anwendung benötigt das installierte Programm ''Erunt'' welches kostenlos ist.   ",
                          L"Erunt - Das Emergency Recovery Utility NT Version 1.1j, 27.07.2006 (Freeware)",
-                         L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.", download},
+                         L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.",
+                         kEruntDownloadLine},
                         L" Emergency Recovery Utility", MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
             ShellOpen(kEruntDownloadPage);
         return;

@@ -1,0 +1,340 @@
+#include "settings/Optionen.h"
+
+#include "app/Artwork.h"
+#include "app/Root.h"
+#include "backup/LanguageFiles.h"
+#include "launchers/Addresses.h"
+#include "resource.h"
+#include "services/AppPaths.h"
+#include "services/BrowseFolders2k.h"
+#include "services/Dateiexistenz.h"
+#include "services/Messages.h"
+#include "services/MessagePump.h"
+#include "services/Processes.h"
+#include "services/UniqueHandle.h"
+#include "services/WebSupports.h"
+#include "settings/Settings.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"HivoraOptionen";
+constexpr UINT_PTR kTimer1 = 1;
+constexpr wchar_t kEruntTitle[] = L" Emergency Recovery Utility";
+
+struct ControlLayout {
+    int id;
+    const wchar_t* className;
+    const wchar_t* caption;
+    DWORD style;
+    int left, top, width, height; // twips
+};
+
+// In tab order; the labels' access keys move the focus to the field after them.
+constexpr ControlLayout kControls[] = {
+    {IDC_VINSTALL, L"STATIC", L"&Installationsordner für Erunt/NtRegOpt:", 0, 285, 345, 3240, 210},
+    {IDC_TINSTALL, L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY, 270, 585, 5100, 315},
+    {IDC_BINSTALL, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 585, 465, 330},
+    {IDC_VSICHERUNGEN, L"STATIC", L"&Sicherungsordner für Registrierung:", 0, 285, 1035, 2895, 210},
+    {IDC_TSICHERUNGEN, L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY, 270, 1275, 5100, 315},
+    {IDC_BSICHERUNGEN_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 1275, 465, 330},
+    {IDC_BSUBFOLDER, L"BUTTON", L"&Unterordner mit aktuellem Datum erstellen ", WS_TABSTOP | BS_AUTOCHECKBOX, 270, 1665,
+     4605, 240},
+    {IDC_BCOMPLETE, L"BUTTON", L"&Vollständige Datenbanksicherung ", WS_TABSTOP | BS_AUTOCHECKBOX, 270, 1980, 4605,
+     240},
+    {IDC_VBOOTCLEAN, L"STATIC", L"&Bootoptimierer Installationsordner:", 0, 285, 2385, 2820, 210},
+    {IDC_TBOOTCLEAN, L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY, 270, 2625, 5100, 315},
+    {IDC_BBOOTCLEAN_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 2625, 465, 330},
+    {IDC_VCLEANER, L"STATIC", L"&RegCleaner Installationsordner:", 0, 285, 3060, 2520, 210},
+    {IDC_TCLEANER, L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY, 270, 3300, 5100, 315},
+    {IDC_BCLEANER_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 3300, 465, 330},
+    {IDC_BREADY, L"BUTTON", L"&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, 3690, 4140, 1140, 395},
+    {IDC_BABBRECHEN, L"BUTTON", L"&Abbrechen", WS_TABSTOP | BS_PUSHBUTTON, 4905, 4140, 1140, 395},
+    {IDC_FRAME1, L"STATIC", L"", SS_ETCHEDHORZ, 180, 3825 + 75, 5865, 2},
+};
+
+// The backup group is usable only while the ERUNT folder exists.
+constexpr int kBackupGroup[] = {IDC_VSICHERUNGEN, IDC_TSICHERUNGEN, IDC_BSICHERUNGEN_WAEHLEN,
+                                IDC_BSUBFOLDER,   IDC_BCOMPLETE,    IDC_BREADY};
+
+int Scaled(int twips, int dpi) {
+    return MulDiv(twips, dpi, 1440);
+}
+
+bool HoldsFiles(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    const UniqueFindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (!search)
+        return false;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            return true;
+    } while (FindNextFileW(search.get(), &found));
+    return false;
+}
+
+// ERUNT's language file is German when it speaks of the "Registrierung".
+bool IsGermanLanguageFile(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // All but the last two bytes, as ERUNT's own reader takes it.
+    text.resize(text.size() > 2 ? text.size() - 2 : 0);
+    constexpr std::string_view kWord = "registrierung";
+    return std::search(text.begin(), text.end(), kWord.begin(), kWord.end(),
+                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }) != text.end();
+}
+
+} // namespace
+
+struct Optionen::ToolFolder {
+    int field;
+    const wchar_t* key;
+    std::initializer_list<const wchar_t*> executables;
+    const wchar_t* title;
+    std::initializer_list<std::wstring_view> message;
+    const wchar_t* download;
+    int focusAfterwards;
+};
+
+void Optionen::ShowModal() {
+    const int dpi = ScreenDpi();
+    if (!RegisterClass(kClassName, nullptr, LoadCursorW(nullptr, IDC_ARROW),
+                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
+        return;
+    constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    RECT frame = {0, 0, Scaled(6225, dpi), Scaled(4695, dpi)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
+    RECT owner;
+    GetWindowRect(root_.Handle(), &owner);
+    OffsetRect(&frame, owner.left + (owner.right - owner.left - (frame.right - frame.left)) / 2 - frame.left,
+               owner.top + (owner.bottom - owner.top - (frame.bottom - frame.top)) / 2 - frame.top);
+    if (!CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClassName, kOptionenCaption, kStyle, frame.left,
+                         frame.top, frame.right - frame.left, frame.bottom - frame.top, root_.Handle(), nullptr,
+                         GetModuleHandleW(nullptr), this))
+        return;
+    font_ = CreateUiFont(L"Tahoma", L"Arial", 90, false, dpi);
+    CreateControls();
+    Form_Load();
+
+    EnableWindow(root_.Handle(), FALSE);
+    ShowWindow(Handle(), SW_SHOW);
+    SetFocus(GetDlgItem(Handle(), IDC_TINSTALL));
+    MSG message;
+    while (!done_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(Handle(), &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    EnableWindow(root_.Handle(), TRUE);
+    if (Handle())
+        DestroyWindow(Handle());
+    SetForegroundWindow(root_.Handle());
+}
+
+void Optionen::CreateControls() {
+    const int dpi = ScreenDpi();
+    for (const ControlLayout& control : kControls) {
+        const HWND created = CreateWindowExW(
+            0, control.className, control.caption, WS_CHILD | WS_VISIBLE | control.style, Scaled(control.left, dpi),
+            Scaled(control.top, dpi), Scaled(control.width, dpi), std::max(1, Scaled(control.height, dpi)), Handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    }
+}
+
+std::wstring Optionen::FieldText(int id) const {
+    const HWND field = GetDlgItem(Handle(), id);
+    const int length = GetWindowTextLengthW(field);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(field, text.data(), length + 1)));
+    return text;
+}
+
+SettingsFields Optionen::Fields() const {
+    SettingsFields fields;
+    fields.tInstall = FieldText(IDC_TINSTALL);
+    fields.tSicherungen = FieldText(IDC_TSICHERUNGEN);
+    fields.bSubfolder = IsDlgButtonChecked(Handle(), IDC_BSUBFOLDER) == BST_CHECKED;
+    fields.bComplete = IsDlgButtonChecked(Handle(), IDC_BCOMPLETE) == BST_CHECKED;
+    fields.tBootClean = FieldText(IDC_TBOOTCLEAN);
+    fields.tCleaner = FieldText(IDC_TCLEANER);
+    return fields;
+}
+
+void Optionen::ShowFields(const SettingsFields& fields) {
+    SetDlgItemTextW(Handle(), IDC_TINSTALL, fields.tInstall.c_str());
+    SetDlgItemTextW(Handle(), IDC_TSICHERUNGEN, fields.tSicherungen.c_str());
+    CheckDlgButton(Handle(), IDC_BSUBFOLDER, fields.bSubfolder ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(Handle(), IDC_BCOMPLETE, fields.bComplete ? BST_CHECKED : BST_UNCHECKED);
+    SetDlgItemTextW(Handle(), IDC_TBOOTCLEAN, fields.tBootClean.c_str());
+    SetDlgItemTextW(Handle(), IDC_TCLEANER, fields.tCleaner.c_str());
+}
+
+void Optionen::Form_Load() {
+    ShowFields(GetDatabase(ProgramFolder()));
+    Timer1_Timer();
+    SetTimer(Handle(), kTimer1, 300, nullptr);
+}
+
+void Optionen::Timer1_Timer() {
+    const bool eruntFolderExists = PathExists(FieldText(IDC_TINSTALL));
+    for (const int id : kBackupGroup) {
+        const HWND control = GetDlgItem(Handle(), id);
+        if (static_cast<bool>(IsWindowEnabled(control)) != eruntFolderExists)
+            EnableWindow(control, eruntFolderExists);
+    }
+}
+
+void Optionen::ChooseToolFolder(const ToolFolder& tool) {
+    const std::wstring folder = BrowseFolder(kDriveListFolder);
+    if (folder.empty())
+        return;
+    const bool complete = std::all_of(tool.executables.begin(), tool.executables.end(),
+                                      [&](const wchar_t* executable) { return FileExists(folder + executable); });
+    if (!complete) {
+        if (ShowMessage(Handle(), tool.message, tool.title, MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
+            ShellOpen(tool.download);
+        return;
+    }
+    SetDlgItemTextW(Handle(), tool.field, folder.c_str());
+    WriteProgramSetting(tool.key, folder);
+    Timer1_Timer();
+    DoEvents();
+    ShowFields(GetDatabase(ProgramFolder()));
+    SetFocus(GetDlgItem(Handle(), tool.focusAfterwards));
+}
+
+void Optionen::bSicherungen_Click() {
+    const std::wstring folder = BrowseFolder(kDriveListFolder);
+    if (folder.empty())
+        return;
+    if (HoldsFiles(folder) &&
+        ShowMessage(Handle(),
+                    {L"Dieses Verzeichnis ist nicht leer, es sind noch andere Dateien vorhanden.   ",
+                     L"Möchten Sie den Ordner trotzdem als Sicherungsort verwenden ?"},
+                    L" Emergency Recovery Folder", MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
+        return;
+    SetDlgItemTextW(Handle(), IDC_TSICHERUNGEN, folder.c_str());
+    SetFocus(GetDlgItem(Handle(), IDC_TSICHERUNGEN));
+}
+
+void Optionen::CheckLOC() {
+    const std::wstring languageFile = FieldText(IDC_TINSTALL) + L"\\ERUNT.LOC";
+    if (!FileExists(languageFile) || IsGermanLanguageFile(languageFile))
+        return;
+    if (ShowMessage(Handle(), {L"Möchten Sie die Sprache ''Deutsch'' für Erunt und NtRegOpt installieren ?   "},
+                    kEruntTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+        root_.SetTag(IDC_BCREATELOC, L"1");
+}
+
+void Optionen::bReady_Click() {
+    if (!PathExists(FieldText(IDC_TINSTALL))) {
+        ShowMessage(Handle(),
+                    {L"Der Installationsordner ist ungültig oder Zugriffsfehler während der Überprüfung.    "},
+                    L" Hivora", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    if (!PathExists(FieldText(IDC_TSICHERUNGEN))) {
+        ShowMessage(Handle(), {L"Der Sicherungsordner ist ungültig oder Zugriffsfehler während der Überprüfung.    "},
+                    L" Hivora", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    CheckLOC();
+    SetDatabase(Fields(), ProgramFolder());
+    DoEvents();
+    if (root_.Tag(IDC_BCREATELOC) == L"1") {
+        root_.SetTag(IDC_BCREATELOC, L"0");
+        bCreateLOC_Click(root_);
+    }
+    // A fresh start computes every button's state from the new settings.
+    const std::wstring program = ProgramFolder() + L"\\" + ProgramName() + L".exe";
+    StartProgram(program, program, SW_SHOWNORMAL);
+    ExitProcess(0);
+}
+
+LRESULT Optionen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kTimer1)
+            Timer1_Timer();
+        return 0;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_BINSTALL:
+            ChooseToolFolder({IDC_TINSTALL,
+                              Keys::InstallFolder,
+                              {L"\\ERUNT.EXE", L"\\NTREGOPT.EXE"},
+                              kEruntTitle,
+                              {L"In diesem Ordner konnte keine Installation von Erunt und NtRegOpt gefunden werden.   ",
+                               L"Erunt - Das Emergency Recovery Utility NT Version 1.1g, 02.11.2004 (Freeware)",
+                               L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.",
+                               std::wstring_view(kEruntDownloadLine)},
+                              kEruntDownloadPage,
+                              IDC_TINSTALL});
+            return 0;
+        case IDC_BSICHERUNGEN_WAEHLEN:
+            bSicherungen_Click();
+            return 0;
+        case IDC_BBOOTCLEAN_WAEHLEN:
+            ChooseToolFolder({IDC_TBOOTCLEAN,
+                              Keys::BootClean,
+                              {kPrefetchCleaner},
+                              L" Prefetch Clean And Control Erweiterung",
+                              {L"In diesem Ordner konnte keine Installation von Windows XP Prefetch Clean and Control "
+                               L"gefunden werden.   ",
+                               L"Jester2K Software - Windows XP Prefetch Clean and Control 1.2 für Windows XP, "
+                               L"30.10.2002 (Freeware)",
+                               L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden."},
+                              kPrefetchCleanerDownload,
+                              IDC_TCLEANER});
+            return 0;
+        case IDC_BCLEANER_WAEHLEN:
+            ChooseToolFolder({IDC_TCLEANER,
+                              Keys::RegCleaner,
+                              {kRegCleaner},
+                              L" RegCleaner Erweiterung",
+                              {L"In diesem Ordner konnte keine Installation von RegCleaner gefunden werden.   ",
+                               L"Quellmar - RegCleaner 4.0.3.780 für Windows 95/XP, 01.11.2002 (Freeware)",
+                               L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden."},
+                              kRegCleanerDownload,
+                              IDC_TCLEANER});
+            return 0;
+        case IDOK: // Enter: the default button, while it may be pressed
+            if (!IsWindowEnabled(GetDlgItem(Handle(), IDC_BREADY)))
+                return 0;
+            [[fallthrough]];
+        case IDC_BREADY:
+            bReady_Click();
+            return 0;
+        case IDC_BABBRECHEN:
+        case IDCANCEL:
+            done_ = true;
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+        }
+    case WM_CLOSE:
+        done_ = true;
+        return 0;
+    case WM_DESTROY:
+        KillTimer(Handle(), kTimer1);
+        return 0;
+    default:
+        return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void bKonfiguration_Click(Root& root) {
+    Optionen(root).ShowModal();
+    if (root.Tag(IDC_BCREATELOC) == L"1") {
+        root.SetTag(IDC_BCREATELOC, L"0");
+        bCreateLOC_Click(root);
+    }
+}
