@@ -12,8 +12,8 @@ bool Label::Create(HWND parent, int id, const wchar_t* caption, const RECT& plac
     surface_ = &surface;
     font_ = font;
     kind_ = kind;
-    return RegisterClass(kClassName, nullptr, nullptr) &&
-           CreateChild(kClassName, caption, WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), parent, id, place);
+    const DWORD style = WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | (kind == Kind::Button ? WS_TABSTOP : 0);
+    return RegisterClass(kClassName, nullptr, nullptr) && CreateChild(kClassName, caption, style, parent, id, place);
 }
 
 void Label::SetTextColour(COLORREF colour) {
@@ -33,6 +33,11 @@ void Label::Paint(HDC dc) {
     const HGDIOBJ oldFont = SelectObject(dc, font_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
     SelectObject(dc, oldFont);
+    // The keyboard's place: a dotted frame around the focused button.
+    if (GetFocus() == Handle()) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawFocusRect(dc, &client);
+    }
 }
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,7 +55,20 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_ENABLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
         InvalidateRect(Handle(), nullptr, FALSE);
+        return 0;
+    case WM_GETDLGCODE: {
+        // Enter and Space press the button; every other key keeps its dialog meaning.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const bool pressKey =
+            key && key->message == WM_KEYDOWN && (key->wParam == VK_RETURN || key->wParam == VK_SPACE);
+        return pressKey ? DLGC_WANTMESSAGE : 0;
+    }
+    case WM_KEYDOWN:
+        if (kind_ == Kind::Button && (wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & 0x40000000))
+            surface_->ButtonPressedByKey(GetDlgCtrlID(Handle()));
         return 0;
     case WM_SETTEXT: {
         const LRESULT result = DefaultHandling(message, wParam, lParam);

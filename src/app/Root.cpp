@@ -168,7 +168,8 @@ void Root::ButtonHovered(int buttonId) {
         return;
     const ButtonLayout& button = LayoutOf(buttonId);
     busyMarker_ = L"1";
-    ShowWindow(description_.Handle(), SW_SHOWNA);
+    if (!IsWindowVisible(description_.Handle()))
+        ShowWindow(description_.Handle(), SW_SHOWNA);
     description_.SetText(button.description);
     // Every hover starts the time afresh: the panel goes T seconds after the last one began.
     SetTimer(Handle(), kHoverTimer, static_cast<UINT>(button.descriptionSeconds * 1000), nullptr);
@@ -232,6 +233,13 @@ void Root::ButtonClicked(int buttonId) {
     }
 }
 
+void Root::ButtonPressedByKey(int buttonId) {
+    for (const OverlayLayout& overlay : kOverlays)
+        if (overlay.buttonId == buttonId && IsWindowVisible(Control(overlay.id)))
+            return;
+    ButtonClicked(buttonId);
+}
+
 void Root::Sleep(double seconds) {
     const ULONGLONG start = GetTickCount64();
     const auto wanted = static_cast<ULONGLONG>(seconds > 0 ? seconds * 1000.0 : 0.0);
@@ -276,6 +284,11 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
         return 1;
+    case WM_ACTIVATE:
+        // Back in the window, the keyboard starts at the first button it can use.
+        if (LOWORD(wParam) != WA_INACTIVE && !IsChild(Handle(), GetFocus()))
+            SetFocus(GetNextDlgTabItem(Handle(), nullptr, FALSE));
+        return 0;
     case WM_MOUSEMOVE:
         // Over the bare window (or a disabled button): the description goes at once.
         description_.SetText(L"");

@@ -67,6 +67,7 @@ private:
     void PaintBackground(HDC dc, HWND child) override;
     void ButtonHovered(int buttonId) override;
     void ButtonClicked(int buttonId) override;
+    void ButtonPressedByKey(int buttonId) override;
 
     // clsMultiFileEvents: the window shows no progress.
     void FileWritten(const std::string&, int32_t, int32_t, int32_t) override {}

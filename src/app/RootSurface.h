@@ -8,6 +8,8 @@ public:
     virtual void PaintBackground(HDC dc, HWND child) = 0;
     virtual void ButtonHovered(int buttonId) = 0;
     virtual void ButtonClicked(int buttonId) = 0;
+    // Enter or Space on a focused button: a click, unless an overlay covers the button.
+    virtual void ButtonPressedByKey(int buttonId) = 0;
 
 protected:
     ~RootSurface() = default;

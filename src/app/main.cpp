@@ -1,4 +1,5 @@
 #include "app/Root.h"
+#include "services/MessagePump.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -14,8 +15,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchWithNavigation(message);
     }
     return static_cast<int>(message.wParam);
 }

@@ -57,8 +57,7 @@ void Cleanup::ShowModal() {
     ShowWindow(Handle(), SW_SHOW);
     MSG message;
     while (IsLoaded() && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchWithNavigation(message);
     }
     EnableWindow(owner, TRUE);
     SetForegroundWindow(owner);

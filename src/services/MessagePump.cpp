@@ -1,6 +1,12 @@
 #include "services/MessagePump.h"
 
-#include <windows.h>
+void DispatchWithNavigation(MSG& message) {
+    const HWND active = GetActiveWindow();
+    if (active && IsDialogMessageW(active, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
 
 void DoEvents() {
     MSG message;
@@ -9,7 +15,6 @@ void DoEvents() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchWithNavigation(message);
     }
 }

@@ -127,10 +127,7 @@ void Optionen::ShowModal() {
     SetFocus(GetDlgItem(Handle(), IDC_TINSTALL));
     MSG message;
     while (!done_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsDialogMessageW(Handle(), &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchWithNavigation(message);
     }
     EnableWindow(root_.Handle(), TRUE);
     if (Handle())
