@@ -1,0 +1,111 @@
+#include "container/MultiFilePlatform.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Without an ANSI code page the name bytes are used as they are, and nothing is hidden or system.
+namespace MultiFilePlatform {
+
+std::optional<std::string> FileNameToAnsi(const std::filesystem::path& FileName) {
+    return FileName.string();
+}
+
+std::optional<std::filesystem::path> AnsiToFileName(const std::string& Name) {
+    return std::filesystem::path(Name);
+}
+
+bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Second) {
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    return std::ranges::equal(First, Second, [&](char a, char b) { return lower(a) == lower(b); });
+}
+
+bool IsHiddenOrSystem(const std::filesystem::path&) {
+    return false;
+}
+
+File::File(const std::filesystem::path& Path, Access Mode)
+    : Handle(Mode == Access::Read ? open(Path.c_str(), O_RDONLY | O_CLOEXEC)
+                                  : open(Path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)) {}
+
+File::~File() {
+    Close();
+}
+
+bool File::IsOpen() const {
+    return Handle >= 0;
+}
+
+std::optional<int64_t> File::Length() const {
+    struct stat status {};
+    if (fstat(static_cast<int>(Handle), &status) != 0)
+        return std::nullopt;
+    return static_cast<int64_t>(status.st_size);
+}
+
+bool File::ReadAt(int64_t Offset, char* Buffer, size_t Count) const {
+    while (Count > 0) {
+        const ssize_t read = pread(static_cast<int>(Handle), Buffer, Count, static_cast<off_t>(Offset));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0)
+            return false;
+        Buffer += read;
+        Offset += read;
+        Count -= static_cast<size_t>(read);
+    }
+    return true;
+}
+
+bool File::Append(const char* Buffer, size_t Count) {
+    while (Count > 0) {
+        const ssize_t written = write(static_cast<int>(Handle), Buffer, Count);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        Buffer += written;
+        Count -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+bool File::AppendFrom(const File& From, int64_t Offset, int64_t Count, char* Buffer, size_t BufferSize) {
+#ifdef __linux__
+    // The kernel copies without passing the bytes through this process.
+    while (Count > 0) {
+        auto position = static_cast<off_t>(Offset);
+        const ssize_t copied = copy_file_range(static_cast<int>(From.Handle), &position, static_cast<int>(Handle),
+                                               nullptr, static_cast<size_t>(Count), 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied < 0)
+            break; // not supported between these files: copy through the buffer
+        if (copied == 0)
+            return false;
+        Offset += copied;
+        Count -= copied;
+    }
+#endif
+    while (Count > 0) {
+        const auto chunk = static_cast<size_t>(std::min<int64_t>(Count, static_cast<int64_t>(BufferSize)));
+        if (!From.ReadAt(Offset, Buffer, chunk) || !Append(Buffer, chunk))
+            return false;
+        Offset += static_cast<int64_t>(chunk);
+        Count -= static_cast<int64_t>(chunk);
+    }
+    return true;
+}
+
+bool File::Close() {
+    if (Handle < 0)
+        return true;
+    const bool closed = close(static_cast<int>(Handle)) == 0;
+    Handle = -1;
+    return closed;
+}
+
+} // namespace MultiFilePlatform

@@ -1,0 +1,146 @@
+#include "container/MultiFilePlatform.h"
+
+#include <algorithm>
+
+#include <windows.h>
+
+namespace MultiFilePlatform {
+
+namespace {
+
+// Windows reads and writes at most 4 GiB less one byte per call; stay well below.
+constexpr size_t LargestTransfer = size_t{1} << 30;
+
+HANDLE AsHandle(intptr_t Handle) {
+    return reinterpret_cast<HANDLE>(Handle);
+}
+
+std::optional<std::wstring> AnsiToWide(const std::string& Text) {
+    if (Text.empty())
+        return std::wstring();
+    const int length = static_cast<int>(Text.size());
+    const int wideLength = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, Text.data(), length, nullptr, 0);
+    if (wideLength <= 0)
+        return std::nullopt;
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, Text.data(), length, wide.data(), wideLength);
+    return wide;
+}
+
+} // namespace
+
+std::optional<std::string> FileNameToAnsi(const std::filesystem::path& FileName) {
+    const std::wstring& wide = FileName.native();
+    if (wide.empty())
+        return std::string();
+    // No best-fit mapping: "é" must not quietly become "e", and the name must turn back into the same file.
+    // A UTF-8 code page takes neither the flag nor the default-character report.
+    const bool utf8 = GetACP() == CP_UTF8;
+    BOOL usedDefault = FALSE;
+    BOOL* const usedDefaultReport = utf8 ? nullptr : &usedDefault;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    const int length = static_cast<int>(wide.size());
+    const int ansiLength =
+        WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, usedDefaultReport);
+    if (ansiLength <= 0 || usedDefault)
+        return std::nullopt;
+    std::string ansi(static_cast<size_t>(ansiLength), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide.data(), length, ansi.data(), ansiLength, nullptr, usedDefaultReport);
+    return ansi;
+}
+
+std::optional<std::filesystem::path> AnsiToFileName(const std::string& Name) {
+    auto wide = AnsiToWide(Name);
+    if (!wide)
+        return std::nullopt;
+    return std::filesystem::path(std::move(*wide));
+}
+
+bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Second) {
+    auto first = AnsiToWide(First);
+    auto second = AnsiToWide(Second);
+    if (!first || !second || first->size() != second->size())
+        return false;
+    // The system's upper-casing covers the code page's accented letters, as the file system does.
+    CharUpperBuffW(first->data(), static_cast<DWORD>(first->size()));
+    CharUpperBuffW(second->data(), static_cast<DWORD>(second->size()));
+    return *first == *second;
+}
+
+bool IsHiddenOrSystem(const std::filesystem::path& Path) {
+    const DWORD attributes = GetFileAttributesW(Path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+}
+
+File::File(const std::filesystem::path& Path, Access Mode)
+    : Handle(reinterpret_cast<intptr_t>(
+          Mode == Access::Read ? CreateFileW(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                             OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)
+                               : CreateFileW(Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr))) {}
+
+File::~File() {
+    Close();
+}
+
+bool File::IsOpen() const {
+    return AsHandle(Handle) != INVALID_HANDLE_VALUE;
+}
+
+std::optional<int64_t> File::Length() const {
+    LARGE_INTEGER length{};
+    if (!GetFileSizeEx(AsHandle(Handle), &length))
+        return std::nullopt;
+    return length.QuadPart;
+}
+
+bool File::ReadAt(int64_t Offset, char* Buffer, size_t Count) const {
+    while (Count > 0) {
+        OVERLAPPED position{};
+        position.Offset = static_cast<DWORD>(Offset);
+        position.OffsetHigh = static_cast<DWORD>(Offset >> 32);
+        DWORD read = 0;
+        if (!ReadFile(AsHandle(Handle), Buffer, static_cast<DWORD>(std::min(Count, LargestTransfer)), &read,
+                      &position) ||
+            read == 0)
+            return false;
+        Buffer += read;
+        Offset += read;
+        Count -= read;
+    }
+    return true;
+}
+
+bool File::Append(const char* Buffer, size_t Count) {
+    while (Count > 0) {
+        DWORD written = 0;
+        if (!WriteFile(AsHandle(Handle), Buffer, static_cast<DWORD>(std::min(Count, LargestTransfer)), &written,
+                       nullptr) ||
+            written == 0)
+            return false;
+        Buffer += written;
+        Count -= written;
+    }
+    return true;
+}
+
+bool File::AppendFrom(const File& From, int64_t Offset, int64_t Count, char* Buffer, size_t BufferSize) {
+    while (Count > 0) {
+        const auto chunk = static_cast<size_t>(std::min<int64_t>(Count, static_cast<int64_t>(BufferSize)));
+        if (!From.ReadAt(Offset, Buffer, chunk) || !Append(Buffer, chunk))
+            return false;
+        Offset += static_cast<int64_t>(chunk);
+        Count -= static_cast<int64_t>(chunk);
+    }
+    return true;
+}
+
+bool File::Close() {
+    if (!IsOpen())
+        return true;
+    const bool closed = CloseHandle(AsHandle(Handle)) != 0;
+    Handle = reinterpret_cast<intptr_t>(INVALID_HANDLE_VALUE);
+    return closed;
+}
+
+} // namespace MultiFilePlatform
