@@ -7,11 +7,19 @@
 #include <string>
 #include <vector>
 
+// The icon a message box shows, told apart by comparing it with the system's icons.
+enum class MessageIcon { None, Exclamation, Question, Error, Information, Unknown };
+
 struct DialogContent {
     std::wstring title;
     std::wstring text;
     std::vector<std::wstring> buttons;
+    // Command identifiers of the buttons, in the order of their texts (IDOK, IDYES, ...).
+    std::vector<int> buttonIds;
+    MessageIcon icon = MessageIcon::None;
 };
+
+const wchar_t* ToString(MessageIcon icon);
 
 // The first visible dialog (#32770) of the process, waiting up to the timeout.
 HWND WaitForDialog(DWORD processId, std::chrono::milliseconds timeout);
