@@ -4,6 +4,7 @@
 #include "services/WebSupports.h"
 
 #include "DialogAnswerer.h"
+#include "FolderPicker.h"
 #include "ScratchFolder.h"
 
 #include <shlobj.h>
@@ -63,12 +64,13 @@ TEST(BrowseFolderTest, DriveTitlesGiveTheDriveRoot) {
     EXPECT_EQ(FolderFromChoice(L"Netzwerk", L""), L"");
 }
 
-// Drives the real dialog: selects a folder the way its own callback would, then presses a button.
+// Drives the real dialog from a second thread, as a user would.
 std::wstring ChooseInDialog(const std::wstring& folder, int button) {
     DialogAnswerer answer([&](HWND dialog) {
-        std::this_thread::sleep_for(500ms);
-        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-        PressButton(dialog, button);
+        if (button == IDOK)
+            ChooseFolder(dialog, GetCurrentProcessId(), folder);
+        else if (WaitForFolderTree(dialog))
+            PressButton(dialog, button);
     });
     std::wstring chosen = BrowseFolder(kDriveListFolder);
     EXPECT_TRUE(answer.Seen()) << "the folder dialog was shown";
