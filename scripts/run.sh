@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds the 32-bit program (the one that runs on every Windows) and
-# opens it under Wine from a demo folder, with a Wine prefix of its own.
+# opens it under Wine in a demo folder where every button has something to do.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,8 +8,7 @@ scripts/setup.sh
 scripts/build.sh mingw-i686
 
 demo="$PWD/build/demo"
-mkdir -p "$demo"
-cp build/mingw-i686/src/app/HIVORA.exe "$demo/"
+scripts/make-demo.sh build/mingw-i686 "$demo"
 
 export WINEPREFIX="$PWD/build/wineprefix-demo"
 export WINEDEBUG=-all
@@ -19,9 +18,10 @@ if [ ! -d "$WINEPREFIX" ]; then
 fi
 
 echo "Demo folder: $demo"
+echo "The outside tools are stand-ins: what the program starts is written to $demo/standins.log"
+cd "$demo"
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display: starting the program on a virtual one (Xvfb)."
     exec xvfb-run -a wine "$demo/HIVORA.exe"
 fi
-cd "$demo"
 exec wine "$demo/HIVORA.exe"

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs every benchmark and prints one table: each of our figures beside a
+# reference measured in the same run, and their ratio. Not part of the tests:
+# the figures belong to the machine they were taken on.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+scripts/build.sh >/dev/null
+for preset in mingw-i686 mingw-x86_64; do
+    cmake --build --preset "$preset" --target window_bench -- --no-print-directory -s >/dev/null
+done
+
+results=$(mktemp)
+trap 'rm -f "$results"' EXIT
+row() { echo "$1|$2|$3|$4" >>"$results"; } # what | ours | reference (what) | unit
+
+for arch in i686 x86_64; do
+    scripts/with-wine.sh wine "build/mingw-$arch/bench/window_bench.exe" 2>/dev/null | tr -d '\r' |
+        while read -r name ours theirs; do
+            case $name in
+            startup_ms) row "start to visible window, $arch" "$ours" "$theirs (Wine's notepad)" ms ;;
+            rest_memory_mib) row "peak memory at rest, $arch" "$ours" "$theirs (Wine's notepad)" MiB ;;
+            hover_cpu_percent) row "processor during a 2 s hover, $arch" "$ours" "$theirs (notepad idle)" % ;;
+            closing_cpu_percent) row "processor in the closing second, $arch" "$ours" "$theirs (notepad idle)" % ;;
+            esac
+        done
+    size=$(stat -c %s "build/mingw-$arch/src/app/HIVORA.exe")
+    bare=$(stat -c %s "build/mingw-$arch/tests/support/probe_window.exe")
+    row "size of HIVORA.exe, $arch" "$((size / 1024))" "$((bare / 1024)) (a bare window, same toolchain)" KiB
+done
+
+bench/container_bench.sh | tee /dev/stderr | awk '
+    $3 == "clsMultiFile" || $3 == "tar" || $3 == "cp" { speed[$1 " " $2 " " $3] = $(NF - 1); peak[$1 " " $2 " " $3] = $NF }
+    END {
+        split("large small", names, " ")
+        for (i = 1; i <= 2; i++) {
+            s = names[i]
+            printf "container pack, %s set|%s|%s (tar -cf)|MiB/s\n", s, speed[s " pack clsMultiFile"], speed[s " pack tar"]
+            printf "container unpack, %s set|%s|%s (tar -xf)|MiB/s\n", s, speed[s " unpack clsMultiFile"], speed[s " unpack tar"]
+            printf "container pack, %s set|%s|%s (cp -r)|MiB/s\n", s, speed[s " pack clsMultiFile"], speed[s " copy cp"]
+            printf "container peak memory, %s set|%s|%s (tar)|MiB\n", s, peak[s " pack clsMultiFile"], peak[s " pack tar"]
+        }
+    }' >>"$results" 2>/dev/null
+
+echo
+awk -F'|' '{
+    split($3, reference, " ")
+    ratio = reference[1] > 0 ? sprintf("%.2f", $2 / reference[1]) : "-"
+    printf "%-42s %10s %-6s %-44s %6s\n", $1, $2, $4, $3, ratio
+}' "$results"
