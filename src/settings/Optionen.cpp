@@ -17,10 +17,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 
 namespace {
 
@@ -79,15 +76,29 @@ bool HoldsFiles(const std::wstring& folder) {
     return false;
 }
 
+std::string FileBytes(const std::wstring& path) {
+    const UniqueFileHandle file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size = {};
+    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > (1 << 24))
+        return {};
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        return {};
+    bytes.resize(read);
+    return bytes;
+}
+
 // ERUNT's language file is German when it speaks of the "Registrierung".
 bool IsGermanLanguageFile(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string text = FileBytes(path);
     // All but the last two bytes, as ERUNT's own reader takes it.
     text.resize(text.size() > 2 ? text.size() - 2 : 0);
     constexpr std::string_view kWord = "registrierung";
-    return std::search(text.begin(), text.end(), kWord.begin(), kWord.end(),
-                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }) != text.end();
+    return std::search(text.begin(), text.end(), kWord.begin(), kWord.end(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           }) != text.end();
 }
 
 } // namespace
