@@ -40,6 +40,15 @@ protected:
                                GetModuleHandleW(nullptr), static_cast<Derived*>(this)) != nullptr;
     }
 
+    // Answers WM_PAINT by handing the window's device context to the painter.
+    template <typename Painter> LRESULT Painted(Painter paint) {
+        PAINTSTRUCT painting;
+        const HDC dc = BeginPaint(window_, &painting);
+        paint(dc, painting.rcPaint);
+        EndPaint(window_, &painting);
+        return 0;
+    }
+
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(window_, message, wParam, lParam);
     }

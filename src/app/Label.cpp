@@ -42,13 +42,8 @@ void Label::Paint(HDC dc) {
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(Handle(), &paint);
-        Paint(dc);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
+    case WM_PAINT:
+        return Painted([this](HDC dc, const RECT&) { Paint(dc); });
     case WM_PRINTCLIENT:
         Paint(reinterpret_cast<HDC>(wParam));
         return 0;

@@ -25,13 +25,8 @@ void Overlay::Paint(HDC dc) {
 
 LRESULT Overlay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(Handle(), &paint);
-        Paint(dc);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
+    case WM_PAINT:
+        return Painted([this](HDC dc, const RECT&) { Paint(dc); });
     case WM_ERASEBKGND:
         return 1;
     case WM_MOUSEMOVE:

@@ -151,15 +151,19 @@ void Root::ApplyFinalState(int buttonId, int overlayId) {
     }
 }
 
+void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {
+    const HDC picture = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(picture, background_.get());
+    BitBlt(dc, to.x, to.y, part.right - part.left, part.bottom - part.top, picture, part.left, part.top, SRCCOPY);
+    SelectObject(picture, old);
+    DeleteDC(picture);
+}
+
 void Root::PaintBackground(HDC dc, HWND child) {
     RECT place;
     GetWindowRect(child, &place);
     MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
-    const HDC picture = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(picture, background_.get());
-    BitBlt(dc, 0, 0, place.right - place.left, place.bottom - place.top, picture, place.left, place.top, SRCCOPY);
-    SelectObject(picture, old);
-    DeleteDC(picture);
+    CopyBackground(dc, {0, 0}, place);
 }
 
 void Root::ButtonHovered(int buttonId) {
@@ -269,19 +273,8 @@ void Root::CloseAfterHandOver() {
 
 LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(Handle(), &paint);
-        const HDC picture = CreateCompatibleDC(dc);
-        const HGDIOBJ old = SelectObject(picture, background_.get());
-        const RECT& area = paint.rcPaint;
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, picture, area.left, area.top,
-               SRCCOPY);
-        SelectObject(picture, old);
-        DeleteDC(picture);
-        EndPaint(Handle(), &paint);
-        return 0;
-    }
+    case WM_PAINT:
+        return Painted([this](HDC dc, const RECT& area) { CopyBackground(dc, {area.left, area.top}, area); });
     case WM_ERASEBKGND:
         return 1;
     case WM_ACTIVATE:

@@ -62,6 +62,8 @@ private:
     void ShowOverlay(int overlayId, bool visible);
     void ApplyFinalState(int buttonId, int overlayId);
     void EndHover();
+    // Copies a part of the background picture (in client coordinates) to a point of the device context.
+    void CopyBackground(HDC dc, POINT to, const RECT& part) const;
 
     // RootSurface
     void PaintBackground(HDC dc, HWND child) override;

@@ -1,20 +1,12 @@
 #include "app/StartUpRules.h"
 #include "services/Dates.h"
 
+#include "LocalTimes.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-SYSTEMTIME Day(WORD year, WORD month, WORD day, WORD hour = 12) {
-    SYSTEMTIME date = {};
-    date.wYear = year;
-    date.wMonth = month;
-    date.wDay = day;
-    date.wHour = hour;
-    return date;
-}
 
 TEST(ArgumentTextTest, SkipsTheProgramsOwnName) {
     EXPECT_EQ(ArgumentText(L"\"C:\\Program Files\\Erunt\\HIVORA.exe\" /Auto"), L"/Auto");
@@ -36,14 +28,14 @@ TEST(AutoSwitchTest, IsFoundInAnyLetterCaseAnywhere) {
 }
 
 TEST(AutomaticBackupDueTest, OncePerCalendarDay) {
-    const SYSTEMTIME today = Day(2008, 3, 7, 9);
+    const SYSTEMTIME today = LocalTime(2008, 3, 7, 9);
     EXPECT_TRUE(AutomaticBackupDue(std::nullopt, today)) << "no marker yet";
-    EXPECT_FALSE(AutomaticBackupDue(Day(2008, 3, 7, 0), today));
-    EXPECT_FALSE(AutomaticBackupDue(Day(2008, 3, 7, 23), today));
-    EXPECT_TRUE(AutomaticBackupDue(Day(2008, 3, 6, 23), today));
-    EXPECT_TRUE(AutomaticBackupDue(Day(2007, 3, 7), today)) << "the same day a year ago";
-    EXPECT_TRUE(AutomaticBackupDue(Day(2008, 3, 8), today)) << "a marker from the future";
-    EXPECT_EQ(DayMonthYear(Day(2008, 3, 7)), L"07.03.2008");
+    EXPECT_FALSE(AutomaticBackupDue(LocalTime(2008, 3, 7, 0), today));
+    EXPECT_FALSE(AutomaticBackupDue(LocalTime(2008, 3, 7, 23), today));
+    EXPECT_TRUE(AutomaticBackupDue(LocalTime(2008, 3, 6, 23), today));
+    EXPECT_TRUE(AutomaticBackupDue(LocalTime(2007, 3, 7), today)) << "the same day a year ago";
+    EXPECT_TRUE(AutomaticBackupDue(LocalTime(2008, 3, 8), today)) << "a marker from the future";
+    EXPECT_EQ(DayMonthYear(LocalTime(2008, 3, 7)), L"07.03.2008");
 }
 
 TEST(LastWrittenTest, GivesTheLocalDateOfTheLastWrite) {

@@ -1,5 +1,6 @@
 // Manual backup, the automatic backup entry, restore and the clean-up button, clicked in the real window.
 #include "Installation.h"
+#include "LocalTimes.h"
 
 #include "cleanup/CleanupRules.h"
 #include "services/Registry.h"
@@ -145,12 +146,7 @@ TEST_F(AutomaticBackupEntryTest, MissingAutobackIsReported) {
 }
 
 void SetFolderTime(const std::wstring& folder, WORD year, WORD month, WORD day, WORD hour, WORD minute) {
-    SYSTEMTIME local = {};
-    local.wYear = year;
-    local.wMonth = month;
-    local.wDay = day;
-    local.wHour = hour;
-    local.wMinute = minute;
+    const SYSTEMTIME local = LocalTime(year, month, day, hour, minute);
     SYSTEMTIME universal;
     TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal);
     FILETIME time;

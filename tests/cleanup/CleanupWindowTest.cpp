@@ -30,8 +30,10 @@ TEST(CleanupWindowTest, ALookUpCleansQuietlyAndStaysLoadedAndHidden) {
     ASSERT_EQ(cleanup.size(), 1u) << "loaded for the look-up";
     EXPECT_FALSE(IsShown(cleanup[0]));
     EXPECT_EQ(WindowText(program.Control(IDC_SBEREINIGUNG)), L"1") << "its work is not finished yet";
-    EXPECT_EQ(GetFileAttributesW(copy.c_str()), INVALID_FILE_ATTRIBUTES) << "every load cleans the configuration folder";
-    EXPECT_NE(GetFileAttributesW(numbered.c_str()), INVALID_FILE_ATTRIBUTES) << "numbered copies wait for a full clean-up";
+    EXPECT_EQ(GetFileAttributesW(copy.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "every load cleans the configuration folder";
+    EXPECT_NE(GetFileAttributesW(numbered.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "numbered copies wait for a full clean-up";
     DeleteFileW(numbered.c_str());
 }
 
