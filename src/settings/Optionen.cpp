@@ -77,8 +77,8 @@ bool HoldsFiles(const std::wstring& folder) {
 }
 
 std::string FileBytes(const std::wstring& path) {
-    const UniqueFileHandle file(
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    const UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
     LARGE_INTEGER size = {};
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > (1 << 24))
         return {};
@@ -96,9 +96,8 @@ bool IsGermanLanguageFile(const std::wstring& path) {
     // All but the last two bytes, as ERUNT's own reader takes it.
     text.resize(text.size() > 2 ? text.size() - 2 : 0);
     constexpr std::string_view kWord = "registrierung";
-    return std::search(text.begin(), text.end(), kWord.begin(), kWord.end(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
-           }) != text.end();
+    return std::search(text.begin(), text.end(), kWord.begin(), kWord.end(),
+                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }) != text.end();
 }
 
 } // namespace
@@ -328,6 +327,13 @@ LRESULT Optionen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefaultHandling(message, wParam, lParam);
         }
+    case WM_NEXTDLGCTL: {
+        // A label's access key moves on to the next field; plain windows leave this to the dialog manager.
+        const HWND next =
+            LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
+        SetFocus(next);
+        return 0;
+    }
     case WM_CLOSE:
         done_ = true;
         return 0;

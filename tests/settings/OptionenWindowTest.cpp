@@ -125,6 +125,23 @@ TEST_F(OptionenTest, OkWithAMissingBackupFolderIsRefused) {
     EXPECT_EQ(Setting(L"DisableFastBackup"), L"") << "nothing stored";
 }
 
+TEST_F(OptionenTest, AccessKeysWorkAsTheCaptionsPromise) {
+    InstallProgramWithErunt(scenario);
+    Open();
+    BringToFront(window_);
+    for (const auto& [key, field] : {std::pair{'S', IDC_TSICHERUNGEN}, std::pair{'B', IDC_TBOOTCLEAN},
+                                     std::pair{'R', IDC_TCLEANER}, std::pair{'I', IDC_TINSTALL}}) {
+        PressKey(key, true);
+        EXPECT_EQ(FocusIn(window_), Item(field)) << "Alt+" << key << " moves to the field after its label";
+    }
+    const auto checked = [&](int box) { return SendMessageW(Item(box), BM_GETCHECK, 0, 0) == BST_CHECKED; };
+    const bool complete = checked(IDC_BCOMPLETE);
+    PressKey('V', true);
+    EXPECT_NE(checked(IDC_BCOMPLETE), complete) << "Alt+V ticks or clears the complete backup";
+    PressKey('A', true);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window_); }, 3s)) << "Alt+A cancels";
+}
+
 // Ok restarts the program; the new instance is found by its window and ended by the test.
 class OptionenOkTest : public OptionenTest {
 protected:

@@ -237,6 +237,37 @@ std::vector<HWND> TopLevelWindows(DWORD processId, const std::wstring& className
     return found;
 }
 
+void BringToFront(HWND window) {
+    SetForegroundWindow(window);
+    WaitUntil([window] { return GetForegroundWindow() == window; }, std::chrono::seconds(2));
+}
+
+void PressKey(WORD virtualKey, bool withAlt) {
+    std::vector<INPUT> inputs;
+    const auto key = [&](WORD code, bool up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        // Without its scan code a key is translated to no character.
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(code, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    if (withAlt)
+        key(VK_MENU, false);
+    key(virtualKey, false);
+    key(virtualKey, true);
+    if (withAlt)
+        key(VK_MENU, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Settle();
+}
+
+HWND FocusIn(HWND window) {
+    GUITHREADINFO info = {sizeof(info)};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 HWND FindDescendant(HWND parent, int id) {
     if (const HWND child = GetDlgItem(parent, id))
         return child;

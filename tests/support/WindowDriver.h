@@ -40,6 +40,13 @@ void DoubleClickAt(HWND window, POINT client);
 // Moves the pointer to the top-left corner of the screen, away from every test window.
 void MoveMouseAway();
 
+// Brings the window to the front, so that it gets the keyboard.
+void BringToFront(HWND window);
+// Presses and releases a key, with Alt held when asked, then lets the windows handle it.
+void PressKey(WORD virtualKey, bool withAlt = false);
+// The window that has the keyboard focus in the thread of the given window.
+HWND FocusIn(HWND window);
+
 // A child, grandchild, ... of the window with this control identifier; nullptr if none.
 HWND FindDescendant(HWND parent, int id);
 
