@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -216,11 +218,26 @@ TEST_F(OptionenOkTest, GermanFilesInPlaceAreNotOfferedAgain) {
     EXPECT_NE(WaitForRestart(), 0u);
 }
 
-TEST_F(OptionenOkTest, ADamagedPackageChangesNothing) {
+// A container of one member under the given name, as the program's packer writes it.
+std::string Container(const std::string& name, const std::string& bytes) {
+    const std::string line = name + "\t0\t" + std::to_string(bytes.size()) + "\r\n";
+    char length[5];
+    std::snprintf(length, sizeof(length), "%04zu", line.size() + 18);
+    return bytes + line + length + "\t*CompactFile*";
+}
+
+struct DamagedPackage {
+    const char* what;
+    std::string (*damage)(const std::string& package);
+};
+
+class DamagedPackageTest : public OptionenOkTest, public testing::WithParamInterface<DamagedPackage> {};
+
+TEST_P(DamagedPackageTest, ChangesNothingAndTheRestartStillHappens) {
     InstallProgramWithErunt(scenario);
     PackLanguageFiles();
-    const std::string package = scenario.Read(L"HIVORA.LOC");
-    scenario.Write(L"HIVORA.LOC", package.substr(0, package.size() - 20));
+    scenario.Write(L"HIVORA.LOC", GetParam().damage(scenario.Read(L"HIVORA.LOC")));
+    const std::wstring outside = scenario.Folder().substr(0, scenario.Folder().rfind(L'\\')) + L"\\evil.txt";
     Open();
     Press(IDC_BREADY);
     ASSERT_TRUE(program_->AnswerMessageBox(IDYES));
@@ -228,6 +245,24 @@ TEST_F(OptionenOkTest, ADamagedPackageChangesNothing) {
     EXPECT_NE(WaitForRestart(), 0u);
     EXPECT_EQ(scenario.Read(L"ERUNT.LOC"), "English language file of ERUNT\r\n");
     EXPECT_FALSE(scenario.Exists(L"NTREGOPT.LOC"));
+    EXPECT_EQ(GetFileAttributesW(outside.c_str()), INVALID_FILE_ATTRIBUTES) << "nothing written outside the folder";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Packages, DamagedPackageTest,
+    testing::Values(DamagedPackage{"Empty", [](const std::string&) { return std::string(); }},
+                    DamagedPackage{"Truncated",
+                                   [](const std::string& package) { return package.substr(0, package.size() - 20); }},
+                    DamagedPackage{"HostileMemberName",
+                                   [](const std::string&) {
+                                       return Container("ERUNT.LOC", "Registrierung") + Container("..\\evil.txt", "x");
+                                   }},
+                    DamagedPackage{"LengthFieldLargerThanTheFile",
+                                   [](const std::string& package) {
+                                       std::string damaged = package;
+                                       damaged.replace(damaged.size() - 18, 4, "9999");
+                                       return damaged;
+                                   }}),
+    [](const testing::TestParamInfo<DamagedPackage>& info) { return std::string(info.param.what); });
 
 } // namespace
