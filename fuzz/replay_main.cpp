@@ -1,4 +1,4 @@
-// Runs the fuzz target once on every file of the folders given, as libFuzzer would, so that the seed corpus and
+// Runs the fuzz target once on every file of the folders given, as libFuzzer would, so that the starting corpus and
 // every crash input found so far are replayed by the ordinary test run.
 #include <cstdint>
 #include <filesystem>

@@ -131,6 +131,29 @@ TEST_F(BadInputTest, AProgramFolderWithSpacesAndCyrillicLettersWorksThroughItsSh
     EXPECT_EQ(scenario.RecordsOf(L"NTREGOPT.EXE").size(), 1u);
 }
 
+// Without the Run key the entry cannot be written; the program says nothing,
+// as it does for any refused write, and the next click finds it still off.
+TEST_F(BadInputTest, ARunValueThatCannotBeWrittenLeavesTheSwitchOff) {
+    constexpr wchar_t kRunParent[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
+    HKEY parent = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunParent, 0, KEY_ALL_ACCESS, &parent), ERROR_SUCCESS);
+    RegDeleteTreeW(parent, L"Run");
+    InstallProgramWithErunt(scenario);
+    auto program = StartAndExpectWorking();
+    for (int click = 0; click < 2; ++click) {
+        ClickAt(main_, CentreInParent(program.Control(IDC_BAUTOSICHERUNG)));
+        const auto offer = program.AnswerMessageBox(IDYES);
+        ASSERT_TRUE(offer);
+        EXPECT_NE(offer->text.find(L"eingetragen"), std::wstring::npos) << "switching on is offered again";
+        ASSERT_TRUE(program.AnswerMessageBox(IDNO));
+    }
+    EXPECT_TRUE(program.IsRunning());
+    HKEY run = nullptr;
+    RegCreateKeyExW(parent, L"Run", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &run, nullptr);
+    RegCloseKey(run);
+    RegCloseKey(parent);
+}
+
 // The clean-up meets files it may not delete.
 TEST_F(BadInputTest, LockedHiveCopiesStayAndReadOnlyOnesGoWithoutACrash) {
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName", REG_SZ, L"Test",

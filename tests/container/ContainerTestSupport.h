@@ -51,8 +51,8 @@ inline const std::string ExampleContainer =
 class ContainerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::random_device seed;
-        Folder = fs::temp_directory_path() / ("hivora-container-test-" + std::to_string(seed()));
+        std::random_device entropy;
+        Folder = fs::temp_directory_path() / ("hivora-container-test-" + std::to_string(entropy()));
         fs::create_directories(Folder);
     }
     void TearDown() override {
