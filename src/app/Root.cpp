@@ -1,20 +1,18 @@
 #include "app/Root.h"
 
 #include "app/Artwork.h"
-
-#include <commctrl.h>
-
 #include "backup/AutomaticBackup.h"
 #include "backup/CleanupButton.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
 #include "launchers/PatchLoader.h"
 #include "launchers/ToolLaunchers.h"
-#include "settings/Optionen.h"
-#include "services/WinSystemInfo.h"
 #include "services/MessagePump.h"
-
+#include "services/WinSystemInfo.h"
+#include "settings/Optionen.h"
 #include "settings/Settings.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -124,10 +122,10 @@ void Root::CreateControls() {
     SetWindowSubclass(backups, BackupListProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void Root::SetUnavailableLook(int buttonId) {
+void Root::SetButtonColour(int buttonId, COLORREF colour) {
     for (Label& button : buttons_)
         if (GetDlgCtrlID(button.Handle()) == buttonId)
-            button.SetTextColour(kUnavailableColour);
+            button.SetTextColour(colour);
 }
 
 void Root::ShowOverlay(int overlayId, bool visible) {
@@ -137,18 +135,10 @@ void Root::ShowOverlay(int overlayId, bool visible) {
 // An unavailable button gets the unavailable look under its overlay but stays
 // enabled; an available one is black with its overlay hidden.
 void Root::ApplyFinalState(int buttonId, int overlayId) {
-    const HWND button = Control(buttonId);
-    if (!IsWindowEnabled(button)) {
-        SetUnavailableLook(buttonId);
-        EnableWindow(button, TRUE);
-        ShowOverlay(overlayId, true);
-    } else {
-        for (Label& label : buttons_)
-            if (label.Handle() == button)
-                label.SetTextColour(RGB(0, 0, 0));
-        EnableWindow(button, TRUE);
-        ShowOverlay(overlayId, false);
-    }
+    const bool unavailable = !IsWindowEnabled(Control(buttonId));
+    SetButtonColour(buttonId, unavailable ? kUnavailableColour : RGB(0, 0, 0));
+    EnableWindow(Control(buttonId), TRUE);
+    ShowOverlay(overlayId, unavailable);
 }
 
 void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {

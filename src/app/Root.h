@@ -58,7 +58,7 @@ private:
     void CreateControls();
     void Form_Load();
     void RunAutomaticBackup();
-    void SetUnavailableLook(int buttonId);
+    void SetButtonColour(int buttonId, COLORREF colour);
     void ShowOverlay(int overlayId, bool visible);
     void ApplyFinalState(int buttonId, int overlayId);
     void EndHover();

@@ -1,16 +1,18 @@
 // The main window's load handler: the program's whole start-up.
-#include "services/MessagePump.h"
 #include "app/Root.h"
 #include "app/StartUpRules.h"
 #include "launchers/Addresses.h"
 #include "services/AppPaths.h"
 #include "services/Dates.h"
 #include "services/Dateiexistenz.h"
+#include "services/MessagePump.h"
 #include "services/Messages.h"
 #include "services/Processes.h"
 #include "services/WebSupports.h"
 #include "services/WinSystemInfo.h"
 #include "settings/Settings.h"
+
+#include <tuple>
 
 void Root::Form_Load() {
     const std::wstring program = ProgramFolder();
@@ -28,15 +30,14 @@ void Root::Form_Load() {
         ExitProcess(1);
     }
 
-    if (ReadProgramSetting(Keys::BootClean).empty()) {
-        ShowOverlay(IDC_PBOOTCLEAN, true);
-        SetUnavailableLook(IDC_BBOOTCLEAN);
-        EnableWindow(Control(IDC_BBOOTCLEAN), FALSE);
-    }
-    if (ReadProgramSetting(Keys::RegCleaner).empty()) {
-        ShowOverlay(IDC_PCLEANER, true);
-        SetUnavailableLook(IDC_BCLEANER);
-        EnableWindow(Control(IDC_BCLEANER), FALSE);
+    // A tool whose folder was never set looks unavailable under its overlay.
+    for (const auto& [key, button, overlay] : {std::tuple{Keys::BootClean, IDC_BBOOTCLEAN, IDC_PBOOTCLEAN},
+                                               std::tuple{Keys::RegCleaner, IDC_BCLEANER, IDC_PCLEANER}}) {
+        if (!ReadProgramSetting(key).empty())
+            continue;
+        ShowOverlay(overlay, true);
+        SetButtonColour(button, kUnavailableColour);
+        EnableWindow(Control(button), FALSE);
     }
     if (ReadProgramSetting(Keys::DefaultDestinationFolder).empty() && !PathExists(program + L"\\backup"))
         CreateDirectoryW((program + L"\\backup").c_str(), nullptr);
