@@ -13,7 +13,8 @@ trap 'rm -rf "$work"' EXIT
 # Optimised whatever the build type of the native build.
 driver=$work/container_bench
 c++ -std=c++20 -O2 -DNDEBUG -I"$root/src" "$root/bench/container_bench.cpp" \
-    "$root/src/container/clsMultiFile.cpp" "$root/src/container/MultiFilePlatform_posix.cpp" -o "$driver"
+    "$root/src/container/clsMultiFile.cpp" "$root/src/container/MultiFilePlatform.cpp" \
+    "$root/src/container/MultiFilePlatform_posix.cpp" -o "$driver"
 
 declare -A seconds peak_kib
 

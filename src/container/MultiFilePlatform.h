@@ -42,6 +42,9 @@ public:
     bool Close();
 
 private:
+    // The copy through the caller's buffer, for systems or files that cannot copy by themselves.
+    bool AppendThroughBuffer(const File& From, int64_t Offset, int64_t Count, char* Buffer, size_t BufferSize);
+
     intptr_t Handle;
 };
 

@@ -1,0 +1,18 @@
+#include "container/MultiFilePlatform.h"
+
+#include <algorithm>
+
+namespace MultiFilePlatform {
+
+bool File::AppendThroughBuffer(const File& From, int64_t Offset, int64_t Count, char* Buffer, size_t BufferSize) {
+    while (Count > 0) {
+        const auto chunk = static_cast<size_t>(std::min<int64_t>(Count, static_cast<int64_t>(BufferSize)));
+        if (!From.ReadAt(Offset, Buffer, chunk) || !Append(Buffer, chunk))
+            return false;
+        Offset += static_cast<int64_t>(chunk);
+        Count -= static_cast<int64_t>(chunk);
+    }
+    return true;
+}
+
+} // namespace MultiFilePlatform
