@@ -8,6 +8,8 @@ minutes=${1:?usage: scripts/fuzz.sh MINUTES}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/fuzz
 
+"$root/scripts/setup.sh" clang libclang-rt-14-dev
+
 cmake -S "$root" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHIVORA_SANITIZE=ON -DHIVORA_FUZZ=ON >/dev/null
 cmake --build "$build" --target container_fuzz -j2

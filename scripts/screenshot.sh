@@ -6,8 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 output=${1:-docs/main-window.png}
 
-scripts/setup.sh
-command -v import >/dev/null || apt-get install -y -qq --no-install-recommends imagemagick >/dev/null
+scripts/setup.sh imagemagick
 scripts/build.sh mingw-i686
 demo=$(mktemp -d)
 trap 'rm -rf "$demo"' EXIT

@@ -11,6 +11,7 @@ packages=(
     xvfb xauth
     fonts-wine fonts-liberation
     googletest
+    "$@"
 )
 
 sudo_if_needed() {
