@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, and nothing when it is
 # all there already: CMake, the MinGW-w64 cross compilers, Wine for both
-# architectures, a virtual display and the GoogleTest sources.
+# architectures, a virtual display and the GoogleTest sources. Further packages
+# that a script needs besides these are named as arguments.
+#   scripts/setup.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
