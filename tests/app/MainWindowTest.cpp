@@ -246,8 +246,8 @@ TEST_F(HoverTest, DescriptionShowsForItsTimeAndTheTextStays) {
     const auto shown = std::chrono::steady_clock::now();
     ASSERT_TRUE(WaitUntil([&] { return !IsShown(panel_); }, 5s));
     const auto visibleFor = std::chrono::steady_clock::now() - shown;
-    EXPECT_GT(visibleFor, 1500ms);
-    EXPECT_LT(visibleFor, 3000ms);
+    EXPECT_GT(visibleFor, 1200ms);
+    EXPECT_LT(visibleFor, 3500ms);
     EXPECT_EQ(WindowText(text_), kOptimierungText) << "the text stays in the hidden label";
 }
 

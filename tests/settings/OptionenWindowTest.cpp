@@ -81,7 +81,8 @@ TEST_F(OptionenTest, AValidRegCleanerFolderIsStoredAtOnceAndKeptAfterCancel) {
     Open();
     Choose(IDC_BCLEANER_WAEHLEN, scenario.PathOf(L"Reg Cleaner"));
     EXPECT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TCLEANER)) == scenario.PathOf(L"Reg Cleaner"); }, 5s));
-    EXPECT_EQ(Setting(L"RegCleaner"), scenario.PathOf(L"Reg Cleaner"));
+    EXPECT_TRUE(WaitUntil([&] { return Setting(L"RegCleaner") == scenario.PathOf(L"Reg Cleaner"); }, 5s))
+        << "stored at once";
     Press(IDC_BABBRECHEN);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window_); }, 3s));
     EXPECT_EQ(Setting(L"RegCleaner"), scenario.PathOf(L"Reg Cleaner"));
@@ -96,9 +97,10 @@ TEST_F(OptionenTest, APrefetchFolderChoiceReloadsEveryField) {
     ASSERT_TRUE(
         WaitUntil([&] { return WindowText(Item(IDC_TSICHERUNGEN)) == scenario.PathOf(L"Andere Sicherungen"); }, 5s));
     Choose(IDC_BBOOTCLEAN_WAEHLEN, scenario.PathOf(L"Prefetch"));
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TBOOTCLEAN)) == scenario.PathOf(L"Prefetch"); }, 5s));
-    EXPECT_EQ(WindowText(Item(IDC_TSICHERUNGEN)), scenario.PathOf(L"Backup")) << "the stored value came back";
-    EXPECT_EQ(Setting(L"BootClean"), scenario.PathOf(L"Prefetch"));
+    EXPECT_TRUE(WaitUntil([&] { return Setting(L"BootClean") == scenario.PathOf(L"Prefetch"); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TSICHERUNGEN)) == scenario.PathOf(L"Backup"); }, 5s))
+        << "the stored value came back";
+    EXPECT_EQ(WindowText(Item(IDC_TBOOTCLEAN)), scenario.PathOf(L"Prefetch"));
 }
 
 TEST_F(OptionenTest, ABackupFolderHoldingFilesIsAskedAbout) {
