@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-namespace {
-
-std::wstring ModulePath() {
+std::wstring ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -16,10 +14,8 @@ std::wstring ModulePath() {
     }
 }
 
-} // namespace
-
 std::wstring ProgramFolder() {
-    std::wstring path = ModulePath();
+    std::wstring path = ProgramPath();
     const size_t slash = path.rfind(L'\\');
     if (slash == std::wstring::npos)
         return {};
@@ -29,7 +25,7 @@ std::wstring ProgramFolder() {
 }
 
 std::wstring ProgramName() {
-    std::wstring path = ModulePath();
+    std::wstring path = ProgramPath();
     path.erase(0, path.rfind(L'\\') + 1);
     const size_t dot = path.rfind(L'.');
     if (dot != std::wstring::npos)

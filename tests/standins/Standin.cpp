@@ -22,6 +22,7 @@
 // Erdnt.exe is copied from beside the stand-in when there is one, so a restore
 // from the new backup starts a stand-in again; otherwise it is a placeholder.
 // HIVORA_STANDIN_LINGER_MS keeps the process alive that long after recording.
+#include "services/AppPaths.h"
 #include "services/UniqueHandle.h"
 
 #include <windows.h>
@@ -46,18 +47,6 @@ std::wstring Environment(const wchar_t* name) {
     std::wstring value(needed, L'\0');
     value.resize(GetEnvironmentVariableW(name, value.data(), needed));
     return value;
-}
-
-std::wstring OwnPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
 }
 
 std::wstring Upper(std::wstring text) {
@@ -304,7 +293,7 @@ void LeaveHiveCopies() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const fs::path own = OwnPath();
+    const fs::path own = ProgramPath();
     const fs::path ownFolder = own.parent_path();
     const std::wstring name = Upper(own.filename().wstring());
     const std::wstring commandLine = GetCommandLineW();
