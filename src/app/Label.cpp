@@ -13,7 +13,10 @@ bool Label::Create(HWND parent, int id, const wchar_t* caption, const RECT& plac
     font_ = font;
     kind_ = kind;
     const DWORD style = WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | (kind == Kind::Button ? WS_TABSTOP : 0);
-    return RegisterClass(kClassName, nullptr, nullptr) && CreateChild(kClassName, caption, style, parent, id, place);
+    // With double clicks announced, the second press of a double click comes
+    // as WM_LBUTTONDBLCLK, which is no click: a double click acts once.
+    return RegisterClass(kClassName, nullptr, nullptr, nullptr, CS_DBLCLKS) &&
+           CreateChild(kClassName, caption, style, parent, id, place);
 }
 
 void Label::SetTextColour(COLORREF colour) {
@@ -71,6 +74,9 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_SETCURSOR:
+        // The main window decides first (an action's hourglass).
+        if (DefaultHandling(message, wParam, lParam))
+            return TRUE;
         if (kind_ == Kind::Button && buttonCursor_) {
             SetCursor(buttonCursor_);
             return TRUE;

@@ -1,6 +1,7 @@
 #include "app/StartUpRules.h"
 
 #include "services/Dates.h"
+#include "services/WindowsVersion.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -31,10 +32,5 @@ bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SY
 }
 
 bool IsWindows9x() {
-    OSVERSIONINFOW version = {sizeof(version)};
-#ifdef _MSC_VER
-#pragma warning(suppress : 4996) // the platform id is all that is asked, and it does not lie
-#endif
-    GetVersionExW(&version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    return WindowsVersion().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 }

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+// The program ends in one place: here, when the message loop meets the quit
+// request whose code the ending action gave.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -11,7 +13,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     Root root;
     if (!root.Create(instance))
         return 1;
-    ShowWindow(root.Handle(), showCommand);
+    if (!root.Ending())
+        ShowWindow(root.Handle(), showCommand);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

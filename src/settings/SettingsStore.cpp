@@ -22,8 +22,8 @@ public:
         return (installFolder.empty() ? programFolder_ : installFolder) + L"\\ERUNT.INI";
     }
     std::wstring Read(const wchar_t* key) const { return ReadIniValue(ProgramFile(), kSettingsSection, key); }
-    void Write(const wchar_t* key, const std::wstring& value) const {
-        WriteIniValue(ProgramFile(), kSettingsSection, key, value);
+    bool Write(const wchar_t* key, const std::wstring& value) const {
+        return WriteIniValue(ProgramFile(), kSettingsSection, key, value) != 0;
     }
 
 private:
@@ -77,15 +77,15 @@ SettingsFields GetDatabase(const std::wstring& programFolder) {
     return fields;
 }
 
-void SetDatabase(const SettingsFields& fields, const std::wstring& programFolder) {
+bool SetDatabase(const SettingsFields& fields, const std::wstring& programFolder) {
     const SettingsFiles files(programFolder);
-    files.Write(Keys::InstallFolder, fields.tInstall);
+    bool stored = files.Write(Keys::InstallFolder, fields.tInstall);
     const std::wstring eruntFile = files.EruntFile(fields.tInstall);
-    files.Write(Keys::BootClean, fields.tBootClean);
-    files.Write(Keys::RegCleaner, fields.tCleaner);
+    stored = files.Write(Keys::BootClean, fields.tBootClean) && stored;
+    stored = files.Write(Keys::RegCleaner, fields.tCleaner) && stored;
 
     const auto writeErunt = [&](const wchar_t* key, const std::wstring& value) {
-        WriteIniValue(eruntFile, kSettingsSection, key, value);
+        stored = WriteIniValue(eruntFile, kSettingsSection, key, value) != 0 && stored;
     };
     writeErunt(Keys::DefaultDestinationFolder, fields.tSicherungen);
     writeErunt(Keys::AppendDateToFolderEditField, fields.bSubfolder ? L"1" : L"0");
@@ -100,4 +100,5 @@ void SetDatabase(const SettingsFields& fields, const std::wstring& programFolder
     const std::wstring eruntFolder = fields.tInstall.empty() ? programFolder : fields.tInstall;
     if (!SameFolder(programFolder, eruntFolder))
         CarryOver(files, eruntFile);
+    return stored;
 }

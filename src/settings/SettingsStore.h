@@ -16,7 +16,8 @@ struct SettingsFields {
 // program's, ProgramFolder()); every failure is passed over, and a missing
 // file reads as empty values.
 SettingsFields GetDatabase(const std::wstring& programFolder);
-void SetDatabase(const SettingsFields& fields, const std::wstring& programFolder);
+// False when a settings file could not be written.
+bool SetDatabase(const SettingsFields& fields, const std::wstring& programFolder);
 
 // The folder settings a tool folder must hold its executable in.
 inline constexpr wchar_t kPrefetchCleaner[] = L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE";
