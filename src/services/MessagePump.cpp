@@ -18,3 +18,14 @@ void DoEvents() {
         DispatchWithNavigation(message);
     }
 }
+
+void WaitResponsively(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        DoEvents();
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= milliseconds)
+            return;
+        MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds - elapsed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
