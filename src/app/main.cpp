@@ -1,10 +1,12 @@
 #include "app/Root.h"
+#include "services/Loader.h"
 #include "services/MessagePump.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    RestrictDllSearch();
     const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
