@@ -66,13 +66,14 @@ TEST_F(MainWindowTest, MissingEruntIsReportedAndRetryOpensTheDownloadPage) {
     EXPECT_EQ(box->text, L"Diese Anwendung benötigt das installierte Programm ''Erunt'' welches kostenlos ist.   \n"
                          L"Erunt - Das Emergency Recovery Utility NT Version 1.1j, 27.07.2006 (Freeware)\n"
                          L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.\n"
-                         L"Download unter: https://www.larshederer.homepage.t-online.de/erunt/");
+                         L"Download unter: https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download");
     EXPECT_EQ(box->buttons.size(), 2u);
 
     const auto opened = scenario.WaitForLog(1);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].name, L"browser.exe");
-    EXPECT_NE(opened[0].commandLine.find(L"https://www.larshederer.homepage.t-online.de/erunt/"), std::wstring::npos);
+    EXPECT_NE(opened[0].commandLine.find(L"https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download"),
+              std::wstring::npos);
 
     ASSERT_NE(program.MainWindow(), nullptr) << "the window opens even with /Auto";
     EXPECT_FALSE(IsEnabled(program.Control(IDC_BSICHERUNGEN)));
