@@ -1,6 +1,8 @@
 // The start-up, the main window and its hover descriptions, driven through the real program.
 #include "Installation.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -149,14 +151,14 @@ class OldWindowsTest : public MainWindowTest, public testing::WithParamInterface
 TEST_P(OldWindowsTest, IsRefusedWithExitCodeOne) {
     const std::wstring name = L"Hivora9x.exe";
     const std::wstring key = L"Software\\Wine\\AppDefaults\\" + name;
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Version", REG_SZ, GetParam(),
-                              static_cast<DWORD>((wcslen(GetParam()) + 1) * sizeof(wchar_t))),
+    ASSERT_EQ(SHSetValueW(HKEY_CURRENT_USER, key.c_str(), L"Version", REG_SZ, GetParam(),
+                          static_cast<DWORD>((wcslen(GetParam()) + 1) * sizeof(wchar_t))),
               ERROR_SUCCESS);
     InstallProgramWithErunt(scenario);
     scenario.CopyIn(Scenario::BuiltProgram(), name);
     auto program = scenario.Start({}, name);
     const auto box = program.AnswerMessageBox(IDOK);
-    RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+    SHDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, L" Hivora for Win-Nt/2000/XP");
     EXPECT_EQ(box->text, L"Diese Anwendung kann nur unter Microsoft® Windows 2000/XP/Vista verwendet werden.   ");
