@@ -1,4 +1,5 @@
 #include "app/Root.h"
+#include "services/Loader.h"
 #include "services/MessagePump.h"
 
 #include <windows.h>
@@ -7,6 +8,7 @@
 // The program ends in one place: here, when the message loop meets the quit
 // request whose code the ending action gave.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    RestrictDllSearch();
     const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

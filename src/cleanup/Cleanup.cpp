@@ -97,10 +97,7 @@ int Cleanup::FindUser() {
 }
 
 void Cleanup::Visit(const std::wstring& folder, const wchar_t* patterns) {
-    const std::wstring native = NativeFolder(folder);
-    const std::vector<std::wstring> files = MatchingFiles(native, patterns);
-    count_ += files.size();
-    RemoveFiles(native, files);
+    count_ += RemoveMatchingFiles(folder, patterns);
 }
 
 void Cleanup::Close() {

@@ -23,6 +23,10 @@ std::vector<std::wstring> MatchingFiles(const std::wstring& folder, std::wstring
 // deleted ends the run; the later ones stay.
 void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& names);
 
+// MatchingFiles and RemoveFiles in one, for a folder as NativeFolder reaches it;
+// the number of files that matched.
+size_t RemoveMatchingFiles(const std::wstring& folder, std::wstring_view patterns);
+
 // The sub-folders of a folder as full paths, sorted by name without regard to case.
 std::vector<std::wstring> Subfolders(const std::wstring& folder);
 
@@ -37,5 +41,7 @@ UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std:
                       std::wstring_view accountName);
 
 // The path by which this process reaches a folder: a 32-bit program on 64-bit
-// Windows would otherwise be sent to the 32-bit system folder instead.
+// Windows would otherwise be sent to the 32-bit system folder instead. Where
+// Windows has no "Sysnative" alias the path stays as it is, and only
+// RemoveMatchingFiles reaches the real folder, by turning the redirection off.
 std::wstring NativeFolder(const std::wstring& folder);

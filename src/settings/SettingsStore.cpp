@@ -3,6 +3,7 @@
 #include "services/Dateiexistenz.h"
 #include "services/IniFiles.h"
 #include "services/MessagePump.h"
+#include "services/Text.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
@@ -34,11 +35,6 @@ private:
 std::wstring ToolFolder(const SettingsFiles& files, const wchar_t* key, const wchar_t* executable) {
     const std::wstring folder = files.Read(key);
     return !folder.empty() && !FileExists(folder + executable) ? std::wstring() : folder;
-}
-
-bool SameFolder(const std::wstring& first, const std::wstring& second) {
-    return CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
-                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
 }
 
 // ERUNT's file does not hold the program's own keys, so copying it over the
@@ -98,7 +94,7 @@ bool SetDatabase(const SettingsFields& fields, const std::wstring& programFolder
     DoEvents();
 
     const std::wstring eruntFolder = fields.tInstall.empty() ? programFolder : fields.tInstall;
-    if (!SameFolder(programFolder, eruntFolder))
+    if (!SameTextIgnoringCase(programFolder, eruntFolder))
         CarryOver(files, eruntFile);
     return stored;
 }

@@ -1,6 +1,7 @@
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/FileDirPath.h"
+#include "services/FileSystemRedirection.h"
 #include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 
@@ -62,6 +63,33 @@ TEST(WindowsOrdnerTest, SystemFolderLiesInTheWindowsFolder) {
     EXPECT_EQ(windows[1], L':');
     EXPECT_NE(windows.back(), L'\\');
     EXPECT_EQ(_wcsnicmp(system.c_str(), (windows + L"\\").c_str(), windows.size() + 1), 0) << system;
+}
+
+// The machine a program file was built for, from its PE header; 0 when unreadable.
+WORD MachineOf(const std::wstring& path) {
+    const std::string bytes = ReadBytes(path);
+    if (bytes.size() < 0x40)
+        return 0;
+    const auto header = static_cast<size_t>(*reinterpret_cast<const DWORD*>(bytes.data() + 0x3C));
+    if (header > bytes.size() - 6)
+        return 0;
+    return *reinterpret_cast<const WORD*>(bytes.data() + header + 4);
+}
+
+TEST(FileSystemRedirectionOffTest, ShowsTheRealSystemFolderOnlyWhileItLives) {
+    BOOL redirected = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &redirected) || !redirected)
+        GTEST_SKIP() << "only a 32-bit program on 64-bit Windows is redirected";
+    const std::wstring kernel = SystemDirectory() + L"\\kernel32.dll";
+    {
+        const FileSystemRedirectionOff notWanted(false);
+        EXPECT_EQ(MachineOf(kernel), IMAGE_FILE_MACHINE_I386);
+    }
+    {
+        const FileSystemRedirectionOff off(true);
+        EXPECT_EQ(MachineOf(kernel), IMAGE_FILE_MACHINE_AMD64);
+    }
+    EXPECT_EQ(MachineOf(kernel), IMAGE_FILE_MACHINE_I386) << "redirection is back";
 }
 
 TEST(LastPathPartTest, TakesTheTextAfterTheLastBackslash) {

@@ -1,6 +1,8 @@
 #include "services/Registry.h"
 #include "services/WinSystemInfo.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,10 +19,10 @@ protected:
             ERROR_SUCCESS);
         RegCloseKey(created);
     }
-    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+    void TearDown() override { SHDeleteKeyW(HKEY_CURRENT_USER, key_.c_str()); }
 
     void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD size) {
-        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), name, type, data, size), ERROR_SUCCESS);
+        ASSERT_EQ(SHSetValueW(HKEY_CURRENT_USER, key_.c_str(), name, type, data, size), ERROR_SUCCESS);
     }
     bool Exists(const wchar_t* name) {
         return RegGetValueW(HKEY_CURRENT_USER, key_.c_str(), name, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
@@ -106,12 +108,12 @@ TEST(UserNameValuesTest, ComeFromTheirPlacesAndAreEmptyWhenMissing) {
     const wchar_t setupKey[] = L"Software\\Microsoft\\MS Setup (ACME)\\User Info";
     const wchar_t explorerKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
     const auto set = [](const wchar_t* key, const wchar_t* name, const std::wstring& value) {
-        return RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, value.c_str(),
-                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        return SHSetValueW(HKEY_CURRENT_USER, key, name, REG_SZ, value.c_str(),
+                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     };
 
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, setupKey, L"DefName");
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, explorerKey, L"Logon User Name");
+    SHDeleteValueW(HKEY_CURRENT_USER, setupKey, L"DefName");
+    SHDeleteValueW(HKEY_CURRENT_USER, explorerKey, L"Logon User Name");
     EXPECT_EQ(DefaultUserName(), L"") << "and no message box, or the test would hang";
     EXPECT_EQ(DefaultUserFolder(), L"");
 
@@ -120,8 +122,8 @@ TEST(UserNameValuesTest, ComeFromTheirPlacesAndAreEmptyWhenMissing) {
     EXPECT_EQ(DefaultUserName(), L"Jürgen Müller");
     EXPECT_EQ(DefaultUserFolder(), L"Зоя");
 
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, setupKey, L"DefName");
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, explorerKey, L"Logon User Name");
+    SHDeleteValueW(HKEY_CURRENT_USER, setupKey, L"DefName");
+    SHDeleteValueW(HKEY_CURRENT_USER, explorerKey, L"Logon User Name");
 }
 
 } // namespace
