@@ -5,7 +5,9 @@
 
 namespace {
 constexpr wchar_t kClassName[] = L"HivoraLabel";
-}
+// A key held down repeats; only its first press counts.
+constexpr LPARAM kKeyWasDown = 1 << 30;
+} // namespace
 
 bool Label::Create(HWND parent, int id, const wchar_t* caption, const RECT& place, HFONT font, Kind kind,
                    RootSurface& surface, bool visible) {
@@ -65,7 +67,7 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return pressKey ? DLGC_WANTMESSAGE : 0;
     }
     case WM_KEYDOWN:
-        if (kind_ == Kind::Button && (wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & 0x40000000))
+        if (kind_ == Kind::Button && (wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & kKeyWasDown))
             surface_->ButtonPressedByKey(GetDlgCtrlID(Handle()));
         return 0;
     case WM_SETTEXT: {

@@ -204,7 +204,7 @@ void Root::Open(const std::wstring& target) {
 }
 
 std::wstring Root::ChooseFolder() {
-    return BrowseFolder(kDriveListFolder);
+    return BrowseFolder();
 }
 
 void Root::EnableButton(int buttonId, bool enabled) {
