@@ -1,9 +1,9 @@
 #include "backup/Restore.h"
 
 #include "backup/BackupList.h"
-#include "cleanup/CleanupRules.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
+#include "services/FolderListing.h"
 #include "services/Dates.h"
 #include "services/FileDirPath.h"
 #include "services/IniFiles.h"

@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "cleanup/CleanupRules.h"
 #include "services/Dateiexistenz.h"
+#include "services/FolderListing.h"
 #include "services/Messages.h"
 #include "services/MessagePump.h"
 #include "services/WinSystemInfo.h"

@@ -3,9 +3,9 @@
 #include "services/Dateiexistenz.h"
 #include "services/FileDirPath.h"
 #include "services/FileSystemRedirection.h"
+#include "services/FolderListing.h"
 #include "services/MessagePump.h"
 #include "services/Text.h"
-#include "services/UniqueHandle.h"
 #include "services/WindowsOrdner.h"
 
 #include <algorithm>
@@ -36,20 +36,11 @@ bool MatchesPattern(std::wstring_view name, std::wstring_view pattern) {
 }
 
 template <typename Keep> std::vector<std::wstring> Entries(const std::wstring& folder, Keep keep) {
-    std::vector<std::wstring> entries;
-    WIN32_FIND_DATAW found;
-    const UniqueFindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
-    if (!search)
-        return entries;
-    do {
-        const std::wstring_view name = found.cFileName;
-        if (name != L"." && name != L".." && keep(found))
-            entries.emplace_back(name);
-    } while (FindNextFileW(search.get(), &found));
-    std::sort(entries.begin(), entries.end(), [](const std::wstring& first, const std::wstring& second) {
-        return CompareIgnoringCase(first, second) < 0;
-    });
-    return entries;
+    std::vector<std::wstring> names;
+    for (FolderEntry& entry : FolderEntries(folder))
+        if (keep(entry))
+            names.push_back(std::move(entry.name));
+    return names;
 }
 
 // How this process reaches a folder: by another path, or by the same one with
@@ -80,8 +71,8 @@ std::vector<std::wstring> MatchingFilesIn(const Reach& reach, std::wstring_view 
     const FileSystemRedirectionOff redirectionOff(reach.withoutRedirection);
     // The platform's own wildcard search also matches short 8.3 names, so the
     // folder is listed whole and each long name is matched here.
-    return Entries(reach.folder, [patterns](const WIN32_FIND_DATAW& found) {
-        return !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && MatchesPatternList(found.cFileName, patterns);
+    return Entries(reach.folder, [patterns](const FolderEntry& entry) {
+        return !entry.IsFolder() && MatchesPatternList(entry.name, patterns);
     });
 }
 
@@ -128,14 +119,6 @@ size_t RemoveMatchingFiles(const std::wstring& folder, std::wstring_view pattern
     const std::vector<std::wstring> names = MatchingFilesIn(reach, patterns);
     RemoveFilesIn(reach, names);
     return names.size();
-}
-
-std::vector<std::wstring> Subfolders(const std::wstring& folder) {
-    std::vector<std::wstring> paths = Entries(
-        folder, [](const WIN32_FIND_DATAW& found) { return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; });
-    for (std::wstring& path : paths)
-        path = folder + L"\\" + path;
-    return paths;
 }
 
 UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std::wstring>& subfolders,

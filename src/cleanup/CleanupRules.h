@@ -27,9 +27,6 @@ void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& na
 // the number of files that matched.
 size_t RemoveMatchingFiles(const std::wstring& folder, std::wstring_view patterns);
 
-// The sub-folders of a folder as full paths, sorted by name without regard to case.
-std::vector<std::wstring> Subfolders(const std::wstring& folder);
-
 struct UserList {
     std::vector<std::wstring> names;
     // The entry whose name is the account's, else the last; -1 when there is none.

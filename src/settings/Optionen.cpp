@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
+#include "services/FolderListing.h"
 #include "services/Messages.h"
 #include "services/MessagePump.h"
 #include "services/Processes.h"
@@ -65,15 +66,8 @@ int Scaled(int twips, int dpi) {
 }
 
 bool HoldsFiles(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    const UniqueFindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
-    if (!search)
-        return false;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            return true;
-    } while (FindNextFileW(search.get(), &found));
-    return false;
+    const std::vector<FolderEntry> entries = FolderEntries(folder);
+    return std::any_of(entries.begin(), entries.end(), [](const FolderEntry& entry) { return !entry.IsFolder(); });
 }
 
 std::string FileBytes(const std::wstring& path) {

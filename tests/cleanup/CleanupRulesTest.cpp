@@ -1,4 +1,5 @@
 #include "cleanup/CleanupRules.h"
+#include "services/FolderListing.h"
 
 #include "ScratchFolder.h"
 #include "services/Dateiexistenz.h"
