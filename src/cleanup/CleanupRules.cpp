@@ -3,6 +3,7 @@
 #include "services/FileDirPath.h"
 #include "services/MessagePump.h"
 #include "services/UniqueHandle.h"
+#include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 
 #include <algorithm>
@@ -84,8 +85,14 @@ std::vector<std::wstring> MatchingFiles(const std::wstring& folder, std::wstring
 void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& names) {
     for (const std::wstring& name : names) {
         const std::wstring path = folder + L"\\" + name;
-        if (!SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL) || !DeleteFileW(path.c_str()))
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL))
             return;
+        if (!DeleteFileW(path.c_str())) {
+            // A file that stays (one in use) stays as it was, hidden or read-only.
+            SetFileAttributesW(path.c_str(), attributes);
+            return;
+        }
         DoEvents();
     }
 }
@@ -104,9 +111,11 @@ UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std:
         profilesFolder + L"\\All Users", profilesFolder + L"\\Default User", profilesFolder + L"\\Administrator",
         profilesFolder + L"\\LocalService", profilesFolder + L"\\NetworkService"};
     UserList users;
-    for (const std::wstring& subfolder : subfolders)
-        if (std::find(excluded.begin(), excluded.end(), subfolder) == excluded.end())
-            users.names.push_back(LastPathPart(subfolder));
+    for (const std::wstring& subfolder : subfolders) {
+        std::wstring name = LastPathPart(subfolder);
+        if (std::find(excluded.begin(), excluded.end(), subfolder) == excluded.end() && IsPlainName(name))
+            users.names.push_back(std::move(name));
+    }
     for (size_t index = 0; index < users.names.size(); ++index) {
         users.selected = static_cast<int>(index);
         if (SameText(users.names[index], accountName))
