@@ -3,6 +3,7 @@
 #include "ScratchFolder.h"
 #include "services/Dateiexistenz.h"
 #include "services/UniqueHandle.h"
+#include "services/WindowsOrdner.h"
 
 #include <gtest/gtest.h>
 
@@ -53,12 +54,18 @@ TEST(ProfileUsersTest, LeavesOutServiceProfilesAndSelectsTheAccount) {
     for (const wchar_t* name : {L"Administrator", L"All Users", L"Anna", L"Bert", L"Default User", L"LocalService",
                                 L"NetworkService", L" ", L"all users"})
         subfolders.push_back(profiles + L"\\" + name);
-    for (const auto& [account, selected] : {std::pair{L"bert", 1}, {L"ANNA", 0}, {L"Administrator", 2}}) {
-        const UserList users = ProfileUsers(profiles, subfolders, account);
-        EXPECT_EQ(users.names, (std::vector<std::wstring>{L"Anna", L"Bert", L"all users"}));
-        EXPECT_EQ(users.selected, selected) << account;
-    }
+    EXPECT_EQ(ProfileUsers(profiles, subfolders, L"").names,
+              (std::vector<std::wstring>{L"Anna", L"Bert", L"all users"}));
+    for (const auto& [account, selected] : {std::pair{L"bert", 1}, {L"ANNA", 0}, {L"Administrator", 2}})
+        EXPECT_EQ(ProfileUsers(profiles, subfolders, account).selected, selected) << account;
     EXPECT_EQ(ProfileUsers(profiles, {}, L"bert").selected, -1);
+}
+
+TEST(NativeFolderTest, IsTheRealSystemFolderAlsoForA32BitBuildOn64BitWindows) {
+    BOOL redirected = FALSE;
+    IsWow64Process(GetCurrentProcess(), &redirected);
+    const std::wstring config = SystemDirectory() + L"\\config";
+    EXPECT_EQ(NativeFolder(config), redirected ? WindowsDirectory() + L"\\Sysnative\\config" : config);
 }
 
 } // namespace
