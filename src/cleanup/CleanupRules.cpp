@@ -6,6 +6,7 @@
 #include "services/FolderListing.h"
 #include "services/MessagePump.h"
 #include "services/Text.h"
+#include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 
 #include <algorithm>
@@ -79,7 +80,14 @@ std::vector<std::wstring> MatchingFilesIn(const Reach& reach, std::wstring_view 
 bool RemoveFile(const Reach& reach, const std::wstring& name) {
     const FileSystemRedirectionOff redirectionOff(reach.withoutRedirection);
     const std::wstring path = reach.folder + L"\\" + name;
-    return SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL) && DeleteFileW(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL))
+        return false;
+    if (DeleteFileW(path.c_str()))
+        return true;
+    // A file that stays (one in use) stays as it was, hidden or read-only.
+    SetFileAttributesW(path.c_str(), attributes);
+    return false;
 }
 
 // Window messages run between the files, never while the redirection is off.
@@ -127,9 +135,11 @@ UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std:
         profilesFolder + L"\\All Users", profilesFolder + L"\\Default User", profilesFolder + L"\\Administrator",
         profilesFolder + L"\\LocalService", profilesFolder + L"\\NetworkService"};
     UserList users;
-    for (const std::wstring& subfolder : subfolders)
-        if (std::find(excluded.begin(), excluded.end(), subfolder) == excluded.end())
-            users.names.push_back(LastPathPart(subfolder));
+    for (const std::wstring& subfolder : subfolders) {
+        std::wstring name = LastPathPart(subfolder);
+        if (std::find(excluded.begin(), excluded.end(), subfolder) == excluded.end() && IsPlainName(name))
+            users.names.push_back(std::move(name));
+    }
     for (size_t index = 0; index < users.names.size(); ++index) {
         users.selected = static_cast<int>(index);
         if (SameTextIgnoringCase(users.names[index], accountName))

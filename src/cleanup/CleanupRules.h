@@ -20,7 +20,7 @@ std::vector<std::wstring> MatchingFiles(const std::wstring& folder, std::wstring
 
 // Deletes the listed files of the folder in order, read-only ones included,
 // letting window messages run between them. The first file that cannot be
-// deleted ends the run; the later ones stay.
+// deleted ends the run with its attributes as they were; the later ones stay.
 void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& names);
 
 // MatchingFiles and RemoveFiles in one, for a folder as NativeFolder reaches it;
@@ -33,7 +33,7 @@ struct UserList {
     int selected = -1;
 };
 // The profile names among the sub-folders of the profiles folder, leaving out
-// the service and template profiles.
+// the service and template profiles and names that are no plain name.
 UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std::wstring>& subfolders,
                       std::wstring_view accountName);
 

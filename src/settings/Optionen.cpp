@@ -7,6 +7,7 @@
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/FolderListing.h"
+#include "services/IniFiles.h"
 #include "services/Messages.h"
 #include "services/MessagePump.h"
 #include "services/Processes.h"
@@ -180,8 +181,18 @@ void Optionen::Timer1_Timer() {
     }
 }
 
-void Optionen::ChooseToolFolder(const ToolFolder& tool) {
+// The folder the user picks, or "" when cancelled or when the settings file
+// could not hold it so that ERUNT reads it back as the same folder.
+std::wstring Optionen::ChooseStorableFolder() {
     const std::wstring folder = host_.ChooseFolder();
+    if (folder.empty() || SettingsFormOfFolder(folder))
+        return folder;
+    ShowMessage(Handle(), {kUnstorableFolderMessage}, kHivoraTitle, MB_OK | MB_ICONEXCLAMATION);
+    return {};
+}
+
+void Optionen::ChooseToolFolder(const ToolFolder& tool) {
+    const std::wstring folder = ChooseStorableFolder();
     if (folder.empty())
         return;
     const bool complete = std::all_of(tool.executables.begin(), tool.executables.end(),
@@ -200,7 +211,7 @@ void Optionen::ChooseToolFolder(const ToolFolder& tool) {
 }
 
 void Optionen::bSicherungen_Click() {
-    const std::wstring folder = host_.ChooseFolder();
+    const std::wstring folder = ChooseStorableFolder();
     if (folder.empty())
         return;
     if (HoldsFiles(folder) &&

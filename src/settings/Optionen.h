@@ -30,6 +30,7 @@ private:
     void CreateControls();
     void Form_Load();
     void Timer1_Timer();
+    std::wstring ChooseStorableFolder();
     void ChooseToolFolder(const ToolFolder& tool);
     void bSicherungen_Click();
     void bReady_Click();

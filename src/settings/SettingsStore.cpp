@@ -37,22 +37,40 @@ std::wstring ToolFolder(const SettingsFiles& files, const wchar_t* key, const wc
     return !folder.empty() && !FileExists(folder + executable) ? std::wstring() : folder;
 }
 
+// The long form of an existing folder; the text itself for a missing one.
+std::wstring LongForm(const std::wstring& folder) {
+    const DWORD length = GetLongPathNameW(folder.c_str(), nullptr, 0);
+    if (length == 0)
+        return folder;
+    std::wstring longPath(length, L'\0');
+    const DWORD written = GetLongPathNameW(folder.c_str(), longPath.data(), length);
+    if (written == 0 || written >= length)
+        return folder;
+    longPath.resize(written);
+    return longPath;
+}
+
+// A folder stored in its short 8.3 form is still the same folder.
+bool SameFolder(const std::wstring& first, const std::wstring& second) {
+    return SameTextIgnoringCase(LongForm(first), LongForm(second));
+}
+
 // ERUNT's file does not hold the program's own keys, so copying it over the
 // program's file would lose them; they are written back as they were.
-void CarryOver(const SettingsFiles& files, const std::wstring& eruntFile) {
+bool CarryOver(const SettingsFiles& files, const std::wstring& eruntFile) {
     const std::wstring programFile = files.ProgramFile();
     const std::wstring backup = files.ProgramFolder() + L"\\ERUNT.INI_BAK";
-    if (!FileExists(backup))
-        CopyFileW(programFile.c_str(), backup.c_str(), TRUE);
+    bool stored = FileExists(backup) || CopyFileW(programFile.c_str(), backup.c_str(), TRUE);
 
     std::array<std::pair<const wchar_t*, std::wstring>, 4> ownKeys = {
         {{Keys::InstallFolder, {}}, {Keys::BootClean, {}}, {Keys::RegCleaner, {}}, {Keys::WinPatch, {}}}};
     for (auto& [key, value] : ownKeys)
         value = files.Read(key);
-    CopyFileW(eruntFile.c_str(), programFile.c_str(), FALSE);
+    stored = CopyFileW(eruntFile.c_str(), programFile.c_str(), FALSE) && stored;
     for (const auto& [key, value] : ownKeys)
-        files.Write(key, value);
+        stored = files.Write(key, value) && stored;
     DoEvents();
+    return stored;
 }
 
 } // namespace
@@ -94,7 +112,7 @@ bool SetDatabase(const SettingsFields& fields, const std::wstring& programFolder
     DoEvents();
 
     const std::wstring eruntFolder = fields.tInstall.empty() ? programFolder : fields.tInstall;
-    if (!SameTextIgnoringCase(programFolder, eruntFolder))
-        CarryOver(files, eruntFile);
+    if (!SameFolder(programFolder, eruntFolder))
+        stored = CarryOver(files, eruntFile) && stored;
     return stored;
 }
