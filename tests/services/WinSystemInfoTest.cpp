@@ -1,5 +1,7 @@
 #include "services/WinSystemInfo.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,14 +17,13 @@ TEST(UserNamesTest, AreEmptyWhenTheyWouldNameAnotherFolder) {
         {L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", L"Logon User Name"}};
     for (const std::wstring value : {L"..\\Administrator", L"Jürgen Müller"}) {
         for (const auto& [key, name] : places)
-            ASSERT_FALSE(
-                RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, value.c_str(), DWORD(value.size() * 2 + 2)));
+            ASSERT_FALSE(SHSetValueW(HKEY_CURRENT_USER, key, name, REG_SZ, value.c_str(), DWORD(value.size() * 2 + 2)));
         const std::wstring expected = IsPlainName(value) ? value : L"";
         EXPECT_EQ(DefaultUserName(), expected);
         EXPECT_EQ(DefaultUserFolder(), expected);
     }
     for (const auto& [key, name] : places)
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, key, name);
+        SHDeleteValueW(HKEY_CURRENT_USER, key, name);
 }
 
 } // namespace
