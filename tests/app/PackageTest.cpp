@@ -3,18 +3,11 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(PackageTest, TheProgramFromThePackageStarts) {
     Scenario scenario;
-    for (const wchar_t* file : {L"HIVORA.exe", L"HIVORA.LOC", L"LIESMICH.txt"})
-        ASSERT_TRUE(
-            CopyFileW((BuildPath(HIVORA_PACKAGE_DIR) + L"\\" + file).c_str(), (scenario / file).c_str(), FALSE));
+    for (const char* file : {"/HIVORA.exe", "/HIVORA.LOC", "/LIESMICH.txt"})
+        CopyTo(scenario / std::filesystem::path(file).filename().wstring(), HIVORA_PACKAGE_DIR + std::string(file));
     Program program(scenario.Program());
-    const HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    PostMessageW(main, WM_CLOSE, 0, 0);
+    PostMessageW(program.Main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(program.Exit(), 0u);
 }
-
-} // namespace

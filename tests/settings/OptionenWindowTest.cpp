@@ -7,21 +7,21 @@ namespace {
 
 class OptionenTest : public testing::Test {
 protected:
-    // Opens the settings window. The program on disk is then a stand-in, so that the
-    // restart after Ok is recorded instead of showing a second program.
+    // Opens the settings window. The program on disk then is a stand-in, so that the restart after
+    // Ok is recorded instead of showing a second program.
     HWND Open() {
         program_.emplace(scenario_.Program());
         Click(program_->Control(IDC_BKONFIGURATION));
         const HWND window = program_->Window(L"HivoraOptionen");
-        EXPECT_TRUE(MoveFileExW(scenario_.Program().c_str(), (scenario_ / L"HIVORA.old").c_str(), 0));
-        CopyTo(scenario_ / L"HIVORA.exe");
+        MoveFileExW(scenario_.Program().c_str(), (scenario_ / L"HIVORA.old").c_str(), 0);
+        CopyTo(scenario_.Program());
         return window;
     }
     void ExpectRestart() {
         EXPECT_EQ(program_->Exit(), 0u);
         const auto log = scenario_.WaitLog(1);
-        ASSERT_EQ(log.size(), 1u);
-        EXPECT_EQ(log[0].Alone(), scenario_.Program());
+        EXPECT_EQ(log.size(), 1u);
+        EXPECT_EQ(log.at(0).Alone(), scenario_.Program());
     }
 
     Scenario scenario_;
@@ -32,8 +32,7 @@ TEST_F(OptionenTest, AFolderChosenInTheDialogIsStoredAndOkRestarts) {
     CopyTo(scenario_ / L"Reg Cleaner\\REGCLEANR.EXE");
     const HWND window = Open();
     Click(GetDlgItem(window, IDC_BCLEANER_WAEHLEN));
-    const auto picker = program_->WaitBox();
-    ASSERT_TRUE(picker && ChooseFolder(picker->window, program_->Id(), scenario_ / L"Reg Cleaner"));
+    ASSERT_TRUE(ChooseFolder(program_->WaitBox().value().window, program_->Id(), scenario_ / L"Reg Cleaner"));
     Click(GetDlgItem(window, IDC_BREADY));
     ExpectRestart();
     EXPECT_EQ(Ini(scenario_ / L"ERUNT.INI", L"RegCleaner"), scenario_ / L"Reg Cleaner");
@@ -44,9 +43,7 @@ TEST_F(OptionenTest, SettingsThatCannotBeWrittenAreReportedAndNoRestartFollows) 
     DeleteFileW((scenario_ / L"ERUNT.INI").c_str());
     CreateDirectoryW((scenario_ / L"ERUNT.INI").c_str(), nullptr);
     Click(GetDlgItem(window, IDC_BREADY));
-    const auto report = program_->Answer(IDOK);
-    ASSERT_TRUE(report);
-    EXPECT_EQ(report->title, L" Hivora");
+    EXPECT_EQ(program_->Answer(IDOK).value().title, L" Hivora");
     EXPECT_TRUE(IsWindow(window));
     EXPECT_TRUE(scenario_.Log().empty());
 }
@@ -64,10 +61,10 @@ TEST_F(OptionenTest, TheProgramFolderByItsShortNameIsTheSameFolder) {
 }
 
 TEST_F(OptionenTest, TheLanguagePackageNeverOverwritesItself) {
-    // A package of one member, HIVORA.LOC, as the program's packer writes it.
-    const std::string member = "Registrierung";
-    const std::string entry = "HIVORA.LOC\t0\t" + std::to_string(member.size()) + "\r\n";
-    const std::string package = member + entry + std::to_string(10000 + entry.size() + 18).substr(1) + "\t*CompactFile*";
+    // One member, HIVORA.LOC, as the program's packer writes a package.
+    const std::string entry = "HIVORA.LOC\t0\t13\r\n";
+    const std::string package =
+        "Registrierung" + entry + std::to_string(10018 + entry.size()).substr(1) + "\t*CompactFile*";
     WriteBytes(scenario_ / L"HIVORA.LOC", package);
     WriteBytes(scenario_ / L"ERUNT.LOC", "English language file of ERUNT\r\n");
     Click(GetDlgItem(Open(), IDC_BREADY));

@@ -1,8 +1,7 @@
 #pragma once
-// Drives the real program as a user would: a scratch folder with the program and stand-ins
-// for the outside tools, its windows and message boxes read and answered from outside, the
-// mouse and keys through real input. Every wait has a time-out. Input goes to whatever lies
-// under the pointer, so these tests never run side by side.
+// Drives the real program as a user would: a scratch folder with the program and stand-ins for the
+// outside tools, its windows and message boxes read and answered from outside, the mouse and keys
+// through real input (so these tests never run side by side). Every wait has a time-out.
 #include "ScratchFolder.h"
 #include "resource.h"
 #include "services/UniqueHandle.h"
@@ -12,11 +11,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <vector>
 
 template <typename Condition> bool WaitFor(Condition condition, int milliseconds = 15000) {
@@ -27,17 +24,14 @@ template <typename Condition> bool WaitFor(Condition condition, int milliseconds
     return true;
 }
 
-// A path the build passes in as text; under Wine a Unix path is reached through drive Z:.
-inline std::wstring BuildPath(const char* path) {
-    std::wstring result(path, path + strlen(path));
-    std::replace(result.begin(), result.end(), L'/', L'\\');
-    return result[0] == L'\\' ? L"Z:" + result : result;
+// A path the build passes in; under Wine a Unix path is reached through drive Z:.
+inline std::wstring BuildPath(const std::string& path) {
+    return (path[0] == '/' ? L"Z:" : L"") + std::filesystem::path(path).make_preferred().wstring();
 }
 
-inline void CopyTo(const std::wstring& to, const std::wstring& from = BuildPath(HIVORA_STANDIN_PATH)) {
+inline void CopyTo(const std::wstring& to, const std::string& from = HIVORA_STANDIN_PATH) {
     std::filesystem::create_directories(std::filesystem::path(to).parent_path());
-    if (!CopyFileW(from.c_str(), to.c_str(), FALSE))
-        throw std::runtime_error("cannot copy a file into place");
+    CopyFileW(BuildPath(from).c_str(), to.c_str(), FALSE);
 }
 
 inline std::wstring Ini(const std::wstring& file, const wchar_t* key) {
@@ -48,38 +42,29 @@ inline std::wstring Ini(const std::wstring& file, const wchar_t* key) {
 
 inline std::wstring SystemFolder() {
     wchar_t folder[MAX_PATH] = {};
-    GetSystemDirectoryW(folder, MAX_PATH);
-    return folder;
+    return std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH));
 }
 
-struct RegValue {
-    DWORD type;
-    std::string bytes;
-};
-
-inline RegValue Sz(const std::wstring& text) {
-    return {REG_SZ, std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t))};
-}
-
-inline std::optional<RegValue> ReadReg(HKEY root, const std::wstring& key, const std::wstring& name, REGSAM view = 0) {
+// A registry value as text (its bytes, for other types); nothing when there is none.
+inline std::optional<std::wstring> ReadReg(HKEY root, const std::wstring& key, const std::wstring& name,
+                                           REGSAM view = 0) {
     UniqueKey opened;
-    DWORD type = 0, size = 0;
+    wchar_t value[1024] = {};
+    DWORD size = sizeof(value) - sizeof(wchar_t);
     if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | view, opened.put()) ||
-        RegQueryValueExW(opened.get(), name.c_str(), nullptr, &type, nullptr, &size))
+        RegQueryValueExW(opened.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size))
         return std::nullopt;
-    RegValue value = {type, std::string(size, '\0')};
-    RegQueryValueExW(opened.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(value.bytes.data()), &size);
     return value;
 }
 
-// Nothing deletes the value.
-inline void WriteReg(HKEY root, const std::wstring& key, const std::wstring& name, const std::optional<RegValue>& value,
-                     REGSAM view = 0) {
+// Nothing deletes the value; a REG_BINARY value holds the text's characters without the end.
+inline void WriteReg(HKEY root, const std::wstring& key, const std::wstring& name,
+                     const std::optional<std::wstring>& value, REGSAM view = 0, DWORD type = REG_SZ) {
     UniqueKey opened;
     RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, opened.put(), nullptr);
     if (value)
-        RegSetValueExW(opened.get(), name.c_str(), 0, value->type, reinterpret_cast<const BYTE*>(value->bytes.data()),
-                       static_cast<DWORD>(value->bytes.size()));
+        RegSetValueExW(opened.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(value->c_str()),
+                       static_cast<DWORD>((value->size() + (type == REG_SZ)) * sizeof(wchar_t)));
     else
         RegDeleteValueW(opened.get(), name.c_str());
 }
@@ -94,14 +79,14 @@ struct Start {
     std::wstring Alone() const { return line.size() > 1 && line[0] == L'"' ? line.substr(1, line.size() - 2) : line; }
 };
 
-// The program copied into a scratch folder with stand-ins beside it. Whatever the test
-// changes outside the folder (registry values, files) is put back when it goes.
+// The program copied into a scratch folder with stand-ins beside it. Whatever the test changes
+// outside the folder (registry values, files) is put back when it goes.
 class Scenario : public ScratchFolder {
 public:
     explicit Scenario(std::initializer_list<const wchar_t*> tools = {L"ERUNT.EXE", L"NTREGOPT.EXE"},
                       const std::wstring& name = L"Hivora Prüfung")
         : ScratchFolder(name) {
-        CopyTo(Program(), BuildPath(HIVORA_EXE_PATH));
+        CopyTo(Program(), HIVORA_EXE_PATH);
         for (const wchar_t* tool : tools)
             CopyTo(*this / tool);
         // Inherited by the program and everything it starts.
@@ -113,13 +98,12 @@ public:
     }
     std::wstring Program() const { return *this / L"HIVORA.exe"; }
     void Undo(std::function<void()> action) { undo_.push_back(std::move(action)); }
-    void SetReg(HKEY root, const std::wstring& key, const std::wstring& name, const std::optional<RegValue>& value,
-                REGSAM view = 0) {
+    void SetReg(HKEY root, const std::wstring& key, const std::wstring& name, const std::optional<std::wstring>& value,
+                REGSAM view = 0, DWORD type = REG_SZ) {
         Undo([=, old = ReadReg(root, key, name, view)] { WriteReg(root, key, name, old, view); });
-        WriteReg(root, key, name, value, view);
+        WriteReg(root, key, name, value, view, type);
     }
-    // A stand-in outside the folder. Wine runs its built-in program of a system file's name
-    // unless told to load the file.
+    // A stand-in outside the folder. Wine runs its own program of a system file's name unless told otherwise.
     void PlaceStandin(const std::wstring& path) {
         const bool existed = MoveFileExW(path.c_str(), (path + L".hivora").c_str(), MOVEFILE_REPLACE_EXISTING);
         Undo([=] {
@@ -127,12 +111,10 @@ public:
                     : DeleteFileW(path.c_str());
         });
         CopyTo(path);
-        SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", std::filesystem::path(path).filename(),
-               Sz(L"native"));
+        SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", std::filesystem::path(path).filename(), L"native");
     }
-    // http and https open a stand-in named browser.exe, in the user's and the machine's
-    // classes of both views. A DDE conversation would reach a running browser instead: it is
-    // gone for the rest of the throwaway prefix.
+    // http and https open a stand-in named browser.exe, in the user's and the machine's classes of both
+    // views. A DDE conversation would reach a running browser instead: it is gone for the throwaway prefix.
     void RegisterBrowser() {
         CopyTo(*this / L"browser.exe");
         for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY})
@@ -141,14 +123,18 @@ public:
                     UniqueKey open;
                     if (!RegOpenKeyExW(root, (scheme + L"\\shell\\open").c_str(), 0, KEY_ALL_ACCESS | view, open.put()))
                         RegDeleteTreeW(open.get(), L"ddeexec");
-                    SetReg(root, scheme, L"URL Protocol", Sz(L""), view);
-                    SetReg(root, scheme + L"\\shell\\open\\command", L"", Sz(L"\"" + *this / L"browser.exe\" \"%1\""),
+                    SetReg(root, scheme, L"URL Protocol", L"", view);
+                    SetReg(root, scheme + L"\\shell\\open\\command", L"", L"\"" + *this / L"browser.exe\" \"%1\"",
                            view);
                 }
     }
     std::vector<Start> Log() const {
+        const std::string bytes = ReadBytes(*this / L"standins.log");
+        std::wstring text(bytes.size(), L'\0');
+        text.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                        static_cast<int>(text.size())));
         std::vector<Start> starts;
-        std::wistringstream records(Utf16(ReadBytes(*this / L"standins.log")));
+        std::wistringstream records(text);
         // Only whole lines: a record still being written waits for the next read.
         for (std::wstring record; std::getline(records, record) && !records.eof();) {
             const size_t first = record.find(L'\t'), second = record.find(L'\t', first + 1);
@@ -163,12 +149,6 @@ public:
     }
 
 private:
-    static std::wstring Utf16(const std::string& text) {
-        std::wstring wide(text.size(), L'\0');
-        wide.resize(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                                        static_cast<int>(wide.size())));
-        return wide;
-    }
     std::vector<std::function<void()>> undo_;
 };
 
@@ -191,10 +171,11 @@ inline std::wstring Text(HWND window) {
     return text;
 }
 
-inline bool OfClass(HWND window, const wchar_t* className) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return _wcsicmp(name, className) == 0;
+// The control that has the keyboard focus in the window's thread: the one Enter presses.
+inline HWND Focus(HWND window) {
+    GUITHREADINFO info = {sizeof(info)};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
 }
 
 struct Box {
@@ -207,14 +188,13 @@ struct Box {
 // A program started for a test; ended when the test ends, if it still runs.
 class Program {
 public:
-    explicit Program(const std::wstring& path, std::wstring arguments = {}, const std::wstring& folder = {}) {
+    explicit Program(const std::wstring& path, std::wstring arguments = {}, std::wstring folder = {}) {
         arguments = L"\"" + path + L"\" " + arguments;
+        folder = folder.empty() ? std::filesystem::path(path).parent_path().wstring() : folder;
         STARTUPINFOW startup = {sizeof(startup)};
         PROCESS_INFORMATION started = {};
-        const std::wstring from = folder.empty() ? std::filesystem::path(path).parent_path().wstring() : folder;
-        if (!CreateProcessW(path.c_str(), arguments.data(), nullptr, nullptr, 0, 0, nullptr, from.c_str(), &startup,
-                            &started))
-            throw std::runtime_error("cannot start the program");
+        CreateProcessW(path.c_str(), arguments.data(), nullptr, nullptr, 0, 0, nullptr, folder.c_str(), &startup,
+                       &started);
         CloseHandle(started.hThread);
         process_.reset(started.hProcess);
         id_ = started.dwProcessId;
@@ -224,29 +204,24 @@ public:
             WaitForSingleObject(process_.get(), 10000);
     }
     DWORD Id() const { return id_; }
+    HWND Main() { return main_ ? main_ : main_ = Window(L"HivoraRoot"); }
     // A shown top-level window of the program, once the program waits for input.
     HWND Window(const wchar_t* className, int milliseconds = 15000) {
         HWND found = nullptr;
-        WaitFor(
-            [&] {
-                for (const HWND window : Windows()) {
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(window, &owner);
-                    if (owner == id_ && IsWindowVisible(window) && OfClass(window, className))
-                        found = window;
-                }
-                return found || Exit(0);
-            },
-            milliseconds);
+        const auto ours = [&](HWND window) {
+            DWORD owner = 0;
+            wchar_t name[64] = {};
+            GetWindowThreadProcessId(window, &owner);
+            GetClassNameW(window, name, 64);
+            return owner == id_ && IsWindowVisible(window) && _wcsicmp(name, className) == 0;
+        };
+        WaitFor([&] { return (found = Find(Windows(), ours)) || Exit(0); }, milliseconds);
         if (found)
             WaitForInputIdle(process_.get(), 15000);
         return found;
     }
-    HWND Main() { return main_ ? main_ : main_ = Window(L"HivoraRoot"); }
     HWND Control(int id) {
-        const auto all = Windows(Main());
-        const auto found = std::find_if(all.begin(), all.end(), [id](HWND child) { return GetDlgCtrlID(child) == id; });
-        return found == all.end() ? nullptr : *found;
+        return Find(Windows(Main()), [id](HWND child) { return GetDlgCtrlID(child) == id; });
     }
     std::optional<Box> WaitBox(int milliseconds = 15000) {
         const HWND window = Window(L"#32770", milliseconds);
@@ -254,12 +229,9 @@ public:
             return std::nullopt;
         // Windows names the message text 0xFFFF, older Wine 100.
         const HWND text = GetDlgItem(window, 0xFFFF) ? GetDlgItem(window, 0xFFFF) : GetDlgItem(window, 100);
-        // Enter presses the button that has the focus.
-        GUITHREADINFO focus = {sizeof(focus)};
-        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &focus);
-        Box box = {window, Text(window), Text(text), {}, GetDlgCtrlID(focus.hwndFocus)};
+        Box box = {window, Text(window), Text(text), {}, GetDlgCtrlID(Focus(window))};
         for (const HWND child : Windows(window))
-            if (OfClass(child, L"Button") && IsWindowVisible(child))
+            if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP && Text(child).size() > 0 && IsWindowVisible(child))
                 box.buttons.push_back(GetDlgCtrlID(child));
         return box;
     }
@@ -278,46 +250,42 @@ public:
     }
 
 private:
+    template <typename Match> static HWND Find(const std::vector<HWND>& windows, Match match) {
+        const auto found = std::find_if(windows.begin(), windows.end(), match);
+        return found == windows.end() ? nullptr : *found;
+    }
     UniqueKernelHandle process_;
     DWORD id_ = 0;
     HWND main_ = nullptr;
 };
 
-// To the window's centre, or to a point of its client area.
-inline void MoveTo(HWND window, std::optional<POINT> client = {}) {
+// Presses the left button (clicks times) at the window's centre, or at a point of its client area;
+// none moves the pointer there only.
+inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {}) {
     RECT rect = {};
     GetWindowRect(window, &rect);
     POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     if (client)
         ClientToScreen(window, &(at = *client));
-    INPUT input = {INPUT_MOUSE};
     // Absolute input counts in 65536ths of the screen.
-    input.mi.dx = (at.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (at.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
-}
-
-inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {}) {
-    MoveTo(window, client);
-    INPUT inputs[2] = {{INPUT_MOUSE}, {INPUT_MOUSE}};
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    for (int click = 0; click < clicks; ++click)
-        SendInput(2, inputs, sizeof(INPUT));
+    std::vector<INPUT> inputs(1 + 2 * clicks, {INPUT_MOUSE});
+    inputs[0].mi = {(at.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN),
+                    (at.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN), 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};
+    for (int input = 1; input < 1 + 2 * clicks; ++input)
+        inputs[input].mi.dwFlags = input % 2 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 inline void PressKey(WORD key) {
     INPUT inputs[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
-    for (INPUT& input : inputs)
-        input.ki = {key, static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)),
-                    &input == inputs ? 0u : KEYEVENTF_KEYUP};
+    inputs[0].ki = inputs[1].ki = {key, static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC))};
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, inputs, sizeof(INPUT));
 }
 
-// Picks the folder in a folder dialog of the process and presses OK. The dialog reads the
-// path, and writes its selected item's text, in its own memory; one still filling its tree
-// may miss a request, so it is repeated until the folder shows selected.
+// Picks the folder in a folder dialog of the process and presses OK. The dialog reads the path, and
+// writes its selected item's text, in its own memory; one still filling its tree may miss a request,
+// so it is repeated until the folder shows selected.
 inline bool ChooseFolder(HWND dialog, DWORD processId, const std::wstring& folder) {
     const UniqueKernelHandle process(
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, 0, processId));
