@@ -1,5 +1,6 @@
 #pragma once
-// A fresh folder under the temporary folder, removed with everything in it.
+// A fresh folder under the temporary folder, removed with everything in it. Its
+// name holds a space and an umlaut, so every path built from it is tested with both.
 #include <windows.h>
 
 #include <filesystem>
@@ -8,7 +9,7 @@
 
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::wstring& name = L"hivora") {
+    explicit ScratchFolder(const std::wstring& name = L"Hivora Prüfung") {
         static unsigned counter = 0;
         path_ = std::filesystem::temp_directory_path() /
                 (name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
@@ -16,21 +17,27 @@ public:
         std::filesystem::create_directories(path_);
     }
     ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        // A program that just ended may hold a file for a moment more.
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            std::error_code error;
+            if (std::filesystem::remove_all(path_, error), !error)
+                return;
+            Sleep(25);
+        }
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    // The folder as the program writes folders: no trailing backslash.
+    // Without a trailing backslash, as the program writes folders.
     std::wstring Path() const { return path_.wstring(); }
-    std::wstring operator/(const std::wstring& name) const { return (path_ / name).wstring(); }
+    std::wstring operator/(const std::wstring& relative) const { return (path_ / relative).wstring(); }
 
 private:
     std::filesystem::path path_;
 };
 
 inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
 }
 

@@ -1,0 +1,307 @@
+#pragma once
+// Drives the real program as a user would: a scratch folder with the program and stand-ins for the
+// outside tools, its windows and message boxes read and answered from outside, the mouse and keys
+// through real input (so these tests never run side by side). Every wait has a time-out.
+#include "ScratchFolder.h"
+#include "resource.h"
+#include "services/UniqueHandle.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+template <typename Condition> bool WaitFor(Condition condition, int milliseconds = 15000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    for (; !condition(); Sleep(20))
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+    return true;
+}
+
+// A path the build passes in; under Wine a Unix path is reached through drive Z:.
+inline std::wstring BuildPath(const std::string& path) {
+    return (path[0] == '/' ? L"Z:" : L"") + std::filesystem::path(path).make_preferred().wstring();
+}
+
+inline void CopyTo(const std::wstring& to, const std::string& from = HIVORA_STANDIN_PATH) {
+    std::filesystem::create_directories(std::filesystem::path(to).parent_path());
+    CopyFileW(BuildPath(from).c_str(), to.c_str(), FALSE);
+}
+
+inline std::wstring Ini(const std::wstring& file, const wchar_t* key) {
+    wchar_t value[1024] = {};
+    GetPrivateProfileStringW(L"ERUNT", key, L"", value, 1024, file.c_str());
+    return value;
+}
+
+inline std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    return std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH));
+}
+
+// A registry value as text (its bytes, for other types); nothing when there is none.
+inline std::optional<std::wstring> ReadReg(HKEY root, const std::wstring& key, const std::wstring& name,
+                                           REGSAM view = 0) {
+    UniqueKey opened;
+    wchar_t value[1024] = {};
+    DWORD size = sizeof(value) - sizeof(wchar_t);
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | view, opened.put()) ||
+        RegQueryValueExW(opened.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size))
+        return std::nullopt;
+    return value;
+}
+
+// Nothing deletes the value; a REG_BINARY value holds the text's characters without the end.
+inline void WriteReg(HKEY root, const std::wstring& key, const std::wstring& name,
+                     const std::optional<std::wstring>& value, REGSAM view = 0, DWORD type = REG_SZ) {
+    UniqueKey opened;
+    RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, opened.put(), nullptr);
+    if (value)
+        RegSetValueExW(opened.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(value->c_str()),
+                       static_cast<DWORD>((value->size() + (type == REG_SZ)) * sizeof(wchar_t)));
+    else
+        RegDeleteValueW(opened.get(), name.c_str());
+}
+
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kUserInfo[] = L"Software\\Microsoft\\MS Setup (ACME)\\User Info";
+
+// One start of a stand-in as it recorded it: its own path, the raw command line, its working folder.
+struct Start {
+    std::wstring path, line, folder;
+    // A line of the program's path alone, without the quotes that Windows, unlike Wine, may add.
+    std::wstring Alone() const { return line.size() > 1 && line[0] == L'"' ? line.substr(1, line.size() - 2) : line; }
+};
+
+// The program copied into a scratch folder with stand-ins beside it. Whatever the test changes
+// outside the folder (registry values, files) is put back when it goes.
+class Scenario : public ScratchFolder {
+public:
+    explicit Scenario(std::initializer_list<const wchar_t*> tools = {L"ERUNT.EXE", L"NTREGOPT.EXE"},
+                      const std::wstring& name = L"Hivora Prüfung")
+        : ScratchFolder(name) {
+        CopyTo(Program(), HIVORA_EXE_PATH);
+        for (const wchar_t* tool : tools)
+            CopyTo(*this / tool);
+        // Inherited by the program and everything it starts.
+        SetEnvironmentVariableW(L"HIVORA_STANDIN_LOG", (*this / L"standins.log").c_str());
+    }
+    ~Scenario() {
+        for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo)
+            (*undo)();
+    }
+    std::wstring Program() const { return *this / L"HIVORA.exe"; }
+    void Undo(std::function<void()> action) { undo_.push_back(std::move(action)); }
+    void SetReg(HKEY root, const std::wstring& key, const std::wstring& name, const std::optional<std::wstring>& value,
+                REGSAM view = 0, DWORD type = REG_SZ) {
+        Undo([=, old = ReadReg(root, key, name, view)] { WriteReg(root, key, name, old, view); });
+        WriteReg(root, key, name, value, view, type);
+    }
+    // A stand-in outside the folder. Wine runs its own program of a system file's name unless told otherwise.
+    void PlaceStandin(const std::wstring& path) {
+        const bool existed = MoveFileExW(path.c_str(), (path + L".hivora").c_str(), MOVEFILE_REPLACE_EXISTING);
+        Undo([=] {
+            existed ? MoveFileExW((path + L".hivora").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)
+                    : DeleteFileW(path.c_str());
+        });
+        CopyTo(path);
+        SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", std::filesystem::path(path).filename(), L"native");
+    }
+    // http and https open a stand-in named browser.exe, in the user's and the machine's classes of both
+    // views. A DDE conversation would reach a running browser instead: it is gone for the throwaway prefix.
+    void RegisterBrowser() {
+        CopyTo(*this / L"browser.exe");
+        for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY})
+            for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+                for (const std::wstring scheme : {L"Software\\Classes\\http", L"Software\\Classes\\https"}) {
+                    UniqueKey open;
+                    if (!RegOpenKeyExW(root, (scheme + L"\\shell\\open").c_str(), 0, KEY_ALL_ACCESS | view, open.put()))
+                        RegDeleteTreeW(open.get(), L"ddeexec");
+                    SetReg(root, scheme, L"URL Protocol", L"", view);
+                    SetReg(root, scheme + L"\\shell\\open\\command", L"", L"\"" + *this / L"browser.exe\" \"%1\"",
+                           view);
+                }
+    }
+    std::vector<Start> Log() const {
+        const std::string bytes = ReadBytes(*this / L"standins.log");
+        std::wstring text(bytes.size(), L'\0');
+        text.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                        static_cast<int>(text.size())));
+        std::vector<Start> starts;
+        std::wistringstream records(text);
+        // Only whole lines: a record still being written waits for the next read.
+        for (std::wstring record; std::getline(records, record) && !records.eof();) {
+            const size_t first = record.find(L'\t'), second = record.find(L'\t', first + 1);
+            starts.push_back(
+                {record.substr(0, first), record.substr(first + 1, second - first - 1), record.substr(second + 1)});
+        }
+        return starts;
+    }
+    std::vector<Start> WaitLog(size_t count) const {
+        WaitFor([&] { return Log().size() >= count; });
+        return Log();
+    }
+
+private:
+    std::vector<std::function<void()>> undo_;
+};
+
+inline BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+// The top-level windows, or the children (at any depth) of a window.
+inline std::vector<HWND> Windows(HWND parent = nullptr) {
+    std::vector<HWND> all;
+    parent ? EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&all))
+           : EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+inline std::wstring Text(HWND window) {
+    wchar_t text[2048] = {};
+    SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    return text;
+}
+
+// The control that has the keyboard focus in the window's thread: the one Enter presses.
+inline HWND Focus(HWND window) {
+    GUITHREADINFO info = {sizeof(info)};
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+struct Box {
+    HWND window;
+    std::wstring title, text;
+    std::vector<int> buttons;
+    int defaultButton;
+};
+
+// A program started for a test; ended when the test ends, if it still runs.
+class Program {
+public:
+    explicit Program(const std::wstring& path, std::wstring arguments = {}, std::wstring folder = {}) {
+        arguments = L"\"" + path + L"\" " + arguments;
+        folder = folder.empty() ? std::filesystem::path(path).parent_path().wstring() : folder;
+        STARTUPINFOW startup = {sizeof(startup)};
+        PROCESS_INFORMATION started = {};
+        CreateProcessW(path.c_str(), arguments.data(), nullptr, nullptr, 0, 0, nullptr, folder.c_str(), &startup,
+                       &started);
+        CloseHandle(started.hThread);
+        process_.reset(started.hProcess);
+        id_ = started.dwProcessId;
+    }
+    ~Program() {
+        if (TerminateProcess(process_.get(), 1))
+            WaitForSingleObject(process_.get(), 10000);
+    }
+    DWORD Id() const { return id_; }
+    HWND Main() { return main_ ? main_ : main_ = Window(L"HivoraRoot"); }
+    // A shown top-level window of the program, once the program waits for input.
+    HWND Window(const wchar_t* className, int milliseconds = 15000) {
+        HWND found = nullptr;
+        const auto ours = [&](HWND window) {
+            DWORD owner = 0;
+            wchar_t name[64] = {};
+            GetWindowThreadProcessId(window, &owner);
+            GetClassNameW(window, name, 64);
+            return owner == id_ && IsWindowVisible(window) && _wcsicmp(name, className) == 0;
+        };
+        WaitFor([&] { return (found = Find(Windows(), ours)) || Exit(0); }, milliseconds);
+        if (found)
+            WaitForInputIdle(process_.get(), 15000);
+        return found;
+    }
+    HWND Control(int id) {
+        return Find(Windows(Main()), [id](HWND child) { return GetDlgCtrlID(child) == id; });
+    }
+    std::optional<Box> WaitBox(int milliseconds = 15000) {
+        const HWND window = Window(L"#32770", milliseconds);
+        if (!window)
+            return std::nullopt;
+        // Windows names the message text 0xFFFF, older Wine 100.
+        const HWND text = GetDlgItem(window, 0xFFFF) ? GetDlgItem(window, 0xFFFF) : GetDlgItem(window, 100);
+        Box box = {window, Text(window), Text(text), {}, GetDlgCtrlID(Focus(window))};
+        for (const HWND child : Windows(window))
+            if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP && Text(child).size() > 0 && IsWindowVisible(child))
+                box.buttons.push_back(GetDlgCtrlID(child));
+        return box;
+    }
+    // The next box, answered with this button.
+    std::optional<Box> Answer(int button) {
+        const auto box = WaitBox();
+        if (box && PostMessageW(box->window, WM_COMMAND, button, 0))
+            WaitFor([&] { return !IsWindowVisible(box->window); });
+        return box;
+    }
+    std::optional<DWORD> Exit(int milliseconds = 15000) {
+        DWORD code = 0;
+        if (WaitForSingleObject(process_.get(), milliseconds) || !GetExitCodeProcess(process_.get(), &code))
+            return std::nullopt;
+        return code;
+    }
+
+private:
+    template <typename Match> static HWND Find(const std::vector<HWND>& windows, Match match) {
+        const auto found = std::find_if(windows.begin(), windows.end(), match);
+        return found == windows.end() ? nullptr : *found;
+    }
+    UniqueKernelHandle process_;
+    DWORD id_ = 0;
+    HWND main_ = nullptr;
+};
+
+// Presses the left button (clicks times) at the window's centre, or at a point of its client area;
+// none moves the pointer there only.
+inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {}) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    if (client)
+        ClientToScreen(window, &(at = *client));
+    // Absolute input counts in 65536ths of the screen.
+    std::vector<INPUT> inputs(1 + 2 * clicks, {INPUT_MOUSE});
+    inputs[0].mi = {(at.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN),
+                    (at.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN), 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};
+    for (int input = 1; input < 1 + 2 * clicks; ++input)
+        inputs[input].mi.dwFlags = input % 2 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+inline void PressKey(WORD key) {
+    INPUT inputs[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
+    inputs[0].ki = inputs[1].ki = {key, static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC))};
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Picks the folder in a folder dialog of the process and presses OK. The dialog reads the path, and
+// writes its selected item's text, in its own memory; one still filling its tree may miss a request,
+// so it is repeated until the folder shows selected.
+inline bool ChooseFolder(HWND dialog, DWORD processId, const std::wstring& folder) {
+    const UniqueKernelHandle process(
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, 0, processId));
+    const HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
+    auto* item = static_cast<TVITEMW*>(VirtualAllocEx(process.get(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+    auto* text = reinterpret_cast<wchar_t*>(item + 1);
+    WriteProcessMemory(process.get(), text + MAX_PATH, folder.c_str(), (folder.size() + 1) * 2, nullptr);
+    const bool chosen = WaitFor([&] {
+        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(text + MAX_PATH));
+        TVITEMW selected = {TVIF_TEXT, TreeView_GetSelection(tree), 0, 0, text, MAX_PATH};
+        wchar_t shown[MAX_PATH] = {};
+        return WriteProcessMemory(process.get(), item, &selected, sizeof(selected), nullptr) &&
+               SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(item)) &&
+               ReadProcessMemory(process.get(), text, shown, sizeof(shown), nullptr) &&
+               std::filesystem::path(folder).filename() == shown;
+    });
+    VirtualFreeEx(process.get(), item, 0, MEM_RELEASE);
+    return chosen && PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+}
