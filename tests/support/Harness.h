@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -122,7 +123,7 @@ public:
                 for (const std::wstring scheme : {L"Software\\Classes\\http", L"Software\\Classes\\https"}) {
                     UniqueKey open;
                     if (!RegOpenKeyExW(root, (scheme + L"\\shell\\open").c_str(), 0, KEY_ALL_ACCESS | view, open.put()))
-                        RegDeleteTreeW(open.get(), L"ddeexec");
+                        SHDeleteKeyW(open.get(), L"ddeexec");
                     SetReg(root, scheme, L"URL Protocol", L"", view);
                     SetReg(root, scheme + L"\\shell\\open\\command", L"", L"\"" + *this / L"browser.exe\" \"%1\"",
                            view);
