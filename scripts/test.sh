@@ -9,4 +9,11 @@ scripts/setup.sh
 scripts/build.sh
 
 ctest --preset native
-scripts/with-wine.sh bash -c 'ctest --preset mingw-i686 && ctest --preset mingw-x86_64'
+scripts/with-wine.sh bash -c '
+    if [ "$HIVORA_WINE32" = 1 ]; then
+        ctest --preset mingw-i686
+    else
+        echo "This kernel runs no 32-bit programs, so no 32-bit Wine: of the 32-bit build only the checks that need no Wine run."
+        ctest --preset mingw-i686 -L nowine
+    fi
+    ctest --preset mingw-x86_64'

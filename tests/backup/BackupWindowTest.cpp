@@ -31,9 +31,10 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
                   std::string::npos);
     const auto entry = [](REGSAM view) { return ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", view); };
     const std::wstring on = L"\"" + scenario.Program() + L"\" /Auto";
-    EXPECT_TRUE(
-        WaitFor([&] { return entry(KEY_WOW64_64KEY) == (row.plantedView ? std::nullopt : std::optional(on)); }));
-    EXPECT_FALSE(entry(KEY_WOW64_32KEY));
+    EXPECT_TRUE(WaitFor([&] {
+        return entry(KEY_WOW64_64KEY) == (row.plantedView ? std::nullopt : std::optional(on)) &&
+               !entry(KEY_WOW64_32KEY);
+    }));
     if (row.autoback) {
         EXPECT_EQ(scenario.WaitLog(1).at(0).line,
                   L"\"" + scenario / L"Autoback.exe\" \"" + scenario / L"Sysreg\" " + row.autoback);
