@@ -16,16 +16,14 @@ void Check(bool Condition) {
         std::abort();
 }
 
-struct ProgressCheck : clsMultiFileEvents {
+// The input file and the target folder, alone in a folder of their own that is removed at exit. Reading never
+// reports writing, nor a counter that wrapped.
+struct Work : clsMultiFileEvents {
+    ~Work() override { fs::remove_all(Folder); }
     void FileWritten(const std::string&, int32_t, int32_t, int32_t) override { Check(false); }
     void FilesExtract(const std::string&, int32_t ToWrite, int32_t Written, int32_t Percent) override {
         Check(ToWrite >= 0 && Written >= 0 && Percent >= 0);
     }
-};
-
-// The input file and the target folder, alone in a folder of their own that is removed at exit.
-struct WorkFolder {
-    ~WorkFolder() { fs::remove_all(Folder); }
     const fs::path Folder = fs::temp_directory_path() / ("hivora-fuzz-" + std::to_string(std::random_device{}()));
     const fs::path Container = Folder / "input.loc", Target = Folder / "target";
 };
@@ -33,11 +31,10 @@ struct WorkFolder {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
-    static const WorkFolder work;
+    static Work work;
     fs::create_directories(work.Target);
     std::ofstream(work.Container, std::ios::binary).write(reinterpret_cast<const char*>(Data), std::streamsize(Size));
-    ProgressCheck events;
-    const clsMultiFile multiFile(&events);
+    const clsMultiFile multiFile(&work);
     const bool isContainer = multiFile.IsCompactFile(work.Container);
     const auto directory = multiFile.CompactFileInfo(work.Container);
     const std::string firstName = directory ? directory->substr(0, directory->find_first_of("\t\r")) : "";

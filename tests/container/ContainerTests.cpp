@@ -9,10 +9,6 @@
 #include <random>
 #include <tuple>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace fs = std::filesystem;
 
 namespace {
@@ -26,10 +22,10 @@ const std::string Example = "Helloabca.txt\t0\t5\r\nb.txt\t5\t3\r\n0040\t*Compac
 const std::vector<Event> ExampleEvents{{"a.txt", 8, 5, 62}, {"b.txt", 8, 8, 100}};
 
 // Every test works in a fresh folder of its own; the fixture records the events.
-class Container : public ::testing::Test, public clsMultiFileEvents {
+class ContainerTest : public ::testing::Test, public clsMultiFileEvents {
 protected:
-    Container() { fs::create_directories(Folder / "t"); }
-    ~Container() override { fs::remove_all(Folder); }
+    ContainerTest() { fs::create_directories(Folder / "t"); }
+    ~ContainerTest() override { fs::remove_all(Folder); }
     void FileWritten(const std::string& N, int T, int W, int P) override { Written.emplace_back(N, T, W, P); }
     void FilesExtract(const std::string& N, int T, int W, int P) override { Extracted.emplace_back(N, T, W, P); }
 
@@ -42,21 +38,15 @@ protected:
         std::ifstream file(Path, std::ios::binary);
         return {std::istreambuf_iterator<char>(file), {}};
     }
-    // Every file and folder below the test's folder, sorted.
-    std::vector<std::string> Listing() const {
-        std::vector<std::string> entries;
-        for (const auto& entry : fs::recursive_directory_iterator(Folder))
-            entries.push_back(entry.path().lexically_relative(Folder).generic_string());
-        std::ranges::sort(entries);
-        return entries;
-    }
+    // Files and folders below the test's folder.
+    auto Count() const { return std::distance(fs::recursive_directory_iterator(Folder), {}); }
 
     const fs::path Folder = fs::temp_directory_path() / ("hivora-container-" + std::to_string(std::random_device{}()));
     std::vector<Event> Written, Extracted;
     clsMultiFile MultiFile{this};
 };
 
-TEST_F(Container, WritesTheExampleByteForByteOverAnOldFileAndReadsItBack) {
+TEST_F(ContainerTest, WritesTheExampleByteForByteOverAnOldFileAndReadsItBack) {
     const fs::path container = Write("example.loc", std::string(100, 'x'));
     ASSERT_TRUE(MultiFile.AddFile(Write("a.txt", "Hello")));
     ASSERT_TRUE(MultiFile.AddFile(Write("b.txt", "abc")));
@@ -68,10 +58,10 @@ TEST_F(Container, WritesTheExampleByteForByteOverAnOldFileAndReadsItBack) {
     ASSERT_TRUE(MultiFile.ExtractFiles(container, Folder / "t"));
     EXPECT_EQ(Read(Folder / "t/a.txt") + Read(Folder / "t/b.txt"), "Helloabc");
     EXPECT_EQ(Extracted, ExampleEvents);
-    EXPECT_EQ(Listing(), (std::vector<std::string>{"a.txt", "b.txt", "example.loc", "t", "t/a.txt", "t/b.txt"}));
+    EXPECT_EQ(Count(), 6); // and nothing else, such as a ".partial" file
 }
 
-TEST_F(Container, RoundTripsLargeMembersBetweenFoldersNamedBeyondTheCodePage) {
+TEST_F(ContainerTest, RoundTripsLargeMembersBetweenFoldersNamedBeyondTheCodePage) {
     const fs::path source = Folder / fs::path(u8"Quelle äöü 漢字 ő");
     std::string large(3 * 1024 * 1024 + 17, '\0'); // larger than the copy buffer, between two small members
     std::ranges::generate(large, std::mt19937(7));
@@ -87,7 +77,7 @@ TEST_F(Container, RoundTripsLargeMembersBetweenFoldersNamedBeyondTheCodePage) {
     EXPECT_EQ(Extracted, Written);
 }
 
-TEST_F(Container, QueueHoldsOnlyFilesInAFolderThatCanBeReadBackAndLastsUntilInit) {
+TEST_F(ContainerTest, QueueHoldsOnlyFilesInAFolderThatCanBeReadBackAndLastsUntilInit) {
     const fs::path existing = Write("out.loc", "old");
     for (const fs::path& refused : {Write("empty.txt", ""), Folder / "missing.txt", Folder / "t"})
         EXPECT_FALSE(MultiFile.AddFile(refused));
@@ -112,31 +102,23 @@ TEST_F(Container, QueueHoldsOnlyFilesInAFolderThatCanBeReadBackAndLastsUntilInit
     EXPECT_FALSE(fs::exists(Folder / "new.loc"));
 }
 
-TEST_F(Container, ReadsWhatOtherWritersMayWrite) {
+TEST_F(ContainerTest, ReadsWhatOtherWritersMayWrite) {
     const fs::path other =
         Write("other.loc", "abcHelloa.txt\t3\t5\r\nb.txt\t0\t3\r\nb.txt\t3\t1\r\n0051\t*CompactFile*");
     EXPECT_EQ(MultiFile.ExtractFile2String(other, "B.TXT"), "abc"); // the first of two, in any letter case
-    EXPECT_EQ(MultiFile.ExtractFile2String(other, "c.txt"), "");
     ASSERT_TRUE(MultiFile.ExtractFiles(other, Folder / "t", "A.TXT"));
     ASSERT_TRUE(MultiFile.ExtractFiles(other, Folder / "t", "c.txt"));
-    EXPECT_EQ(Listing(), (std::vector<std::string>{"other.loc", "t", "t/a.txt"}));
+    EXPECT_EQ(Count(), 3);
     EXPECT_TRUE(Extracted.empty());
     ASSERT_TRUE(MultiFile.ExtractFiles(other, Folder / "t"));
     EXPECT_EQ(Read(Folder / "t/a.txt") + Read(Folder / "t/b.txt"), "HelloH"); // the later b.txt remains
     EXPECT_EQ(Extracted, (std::vector<Event>{{"a.txt", 8, 5, 62}, {"b.txt", 8, 8, 100}, {"b.txt", 8, 9, 112}}));
 
-    const fs::path empty = Write("empty.loc", "0018\t*CompactFile*");
-    EXPECT_TRUE(MultiFile.ExtractFiles(empty, Folder / "t"));
+    EXPECT_TRUE(MultiFile.ExtractFiles(Write("empty.loc", "0018\t*CompactFile*"), Folder / "t"));
     EXPECT_EQ(Extracted.size(), 3U);
     // The length is the leading digits, as a number parser that stops at the first non-digit reads them.
     EXPECT_EQ(MultiFile.CompactFileInfo(Write("x.loc", "18 x\t*CompactFile*")), "18 x\t*CompactFile*");
-    for (const char* notContainer : {"018\t*CompactFile*", "0018\t*compactfile*"}) {
-        const fs::path file = Write("not.loc", notContainer);
-        EXPECT_FALSE(MultiFile.IsCompactFile(file) || MultiFile.CompactFileInfo(file));
-        EXPECT_FALSE(MultiFile.ExtractFiles(file, Folder / "t"));
-    }
-    EXPECT_FALSE(MultiFile.ExtractFiles(Folder / "missing.loc", Folder / "t"));
-    EXPECT_FALSE(MultiFile.ExtractFiles(other, Folder / "missing"));
+    EXPECT_FALSE(MultiFile.IsCompactFile(Write("short.loc", "018\t*CompactFile*"))); // never a container
 }
 
 // A container of safe.txt ("Hello") and a second member ("abc") with the given directory line.
@@ -149,7 +131,7 @@ std::string Named(const std::string& Name) {
     return WithLine(Name + "\t5\t3");
 }
 
-TEST_F(Container, UnpacksOnlyContainersWhoseEveryMemberStaysInTheTargetFolder) {
+TEST_F(ContainerTest, UnpacksOnlyContainersWhoseEveryMemberStaysInTheTargetFolder) {
     // clang-format off
     const std::vector<std::pair<std::string, bool>> rows{
         // Names that only look dangerous.
@@ -172,28 +154,27 @@ TEST_F(Container, UnpacksOnlyContainersWhoseEveryMemberStaysInTheTargetFolder) {
         {WithLine("b\t+5\t3"), false}, {WithLine("b\t 5\t3"), false}, {WithLine("b\tfive\t3"), false},
         {WithLine("b\t5\t3x"), false}, {WithLine("b\t\t3"), false}, {WithLine("b\t5\t"), false},
         {WithLine("b\t5"), false}, {WithLine("b"), false}, {WithLine(""), false},
-        // Length fields larger than the file or smaller than the trailer.
+        // Length fields larger than the file or smaller than the trailer; the marker in small letters.
         {"9999\t*CompactFile*", false}, {"Helloabc0027\t*CompactFile*", false}, {"0017\t*CompactFile*", false},
         {"0000\t*CompactFile*", false}, {"abcd\t*CompactFile*", false}, {"-040\t*CompactFile*", false},
+        {"0018\t*compactfile*", false},
     };
     // clang-format on
     for (const auto& [content, unpacked] : rows) {
         SCOPED_TRACE(::testing::PrintToString(content));
         fs::remove_all(Folder / "t");
         fs::create_directory(Folder / "t");
-        Extracted.clear();
         const fs::path container = Write("c.loc", content);
         EXPECT_EQ(MultiFile.ExtractFiles(container, Folder / "t", "safe.txt"), unpacked);
         EXPECT_EQ(MultiFile.ExtractFiles(container, Folder / "t"), unpacked);
         EXPECT_EQ(MultiFile.ExtractFile2String(container, "SAFE.txt"), unpacked ? "Hello" : "");
         // Nothing at all is written for a refused container, and only into the target folder otherwise.
-        EXPECT_EQ(Listing().size(), unpacked ? 4U : 2U);
+        EXPECT_EQ(Count(), unpacked ? 4 : 2);
         EXPECT_EQ(std::distance(fs::directory_iterator(Folder / "t"), {}), unpacked ? 2 : 0);
-        EXPECT_EQ(Extracted.size(), unpacked ? 2U : 0U);
     }
 }
 
-TEST_F(Container, WritesADirectoryOfExactly9999BytesButNotOneMore) {
+TEST_F(ContainerTest, WritesADirectoryOfExactly9999BytesButNotOneMoreNorADataAreaOf2GiB) {
     // 100 lines of a 90-byte name take 9690 bytes; two more of 137 and 138 bytes make 9981 + 18.
     for (int line = 0; line < 100; ++line)
         ASSERT_TRUE(MultiFile.AddFile(Write(std::string(90, 'a'), "x")));
@@ -202,23 +183,21 @@ TEST_F(Container, WritesADirectoryOfExactly9999BytesButNotOneMore) {
     ASSERT_TRUE(MultiFile.AddFile(Write(std::string(138, 'c'), "x")));
     ASSERT_TRUE(tooLong.AddFile(Write(std::string(139, 'c'), "x")));
     ASSERT_TRUE(MultiFile.CompactFiles(Folder / "full.loc"));
-    EXPECT_EQ(fs::file_size(Folder / "full.loc"), 102U + 9999U);
-    EXPECT_EQ(Read(Folder / "full.loc").substr(102 + 9999 - 18, 4), "9999");
+    EXPECT_EQ(Read(Folder / "full.loc").substr(102 + 9999 - 18), "9999\t*CompactFile*");
     EXPECT_FALSE(tooLong.CompactFiles(Write("old.loc", "old")));
     EXPECT_EQ(Read(Folder / "old.loc"), "old");
-}
 
-TEST_F(Container, RefusesADataAreaOf2GiB) {
+    MultiFile.Init();
     for (const char* name : {"big1.bin", "big2.bin"}) {
         fs::resize_file(Write(name, "x"), uintmax_t{1} << 30); // sparse: refused before the first byte is read
         ASSERT_TRUE(MultiFile.AddFile(Folder / name));
     }
     EXPECT_FALSE(MultiFile.CompactFiles(Write("old.loc", "old")));
-    EXPECT_EQ(Listing(), (std::vector<std::string>{"big1.bin", "big2.bin", "old.loc", "t"}));
     EXPECT_EQ(Read(Folder / "old.loc"), "old");
+    EXPECT_FALSE(fs::exists(Folder / "old.loc.partial"));
 }
 
-TEST_F(Container, QueuedFileThatVanishedOrChangedKeepsTheOldContainer) {
+TEST_F(ContainerTest, QueuedFileThatVanishedOrChangedKeepsTheOldContainer) {
     for (const char* change : {"", "ab", "abcd"}) {
         clsMultiFile multiFile;
         ASSERT_TRUE(multiFile.AddFile(Write("a.txt", "Hello")));
@@ -232,8 +211,12 @@ TEST_F(Container, QueuedFileThatVanishedOrChangedKeepsTheOldContainer) {
     }
 }
 
+} // namespace
+
 #ifdef _WIN32
-TEST_F(Container, StoresNamesInTheAnsiCodePageAndTakesHiddenOrSystemFilesForMissing) {
+#include <windows.h>
+
+TEST_F(ContainerTest, StoresNamesInTheAnsiCodePageAndTakesHiddenOrSystemFilesForMissing) {
     if (GetACP() != 1252)
         GTEST_SKIP() << "expects the Western code page";
     ASSERT_TRUE(MultiFile.AddFile(Write(fs::path(u8"é.txt"), "Hello")));
@@ -254,5 +237,3 @@ TEST_F(Container, StoresNamesInTheAnsiCodePageAndTakesHiddenOrSystemFilesForMiss
     }
 }
 #endif
-
-} // namespace
