@@ -12,6 +12,19 @@ export WINEDEBUG=-all
 # Without these overrides a new prefix stops at the Mono and Gecko installer dialogs.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Some kernels run no 32-bit Linux programs, and so no 32-bit Wine. Then the
+# 64-bit loader runs everything 64-bit, and HIVORA_WINE32=0 tells the caller
+# that 32-bit Windows programs cannot be run here.
+export HIVORA_WINE32=1
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    export HIVORA_WINE32=0
+    export WINELOADER=/usr/lib/wine/wine64
+    mkdir -p "$root/bin"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$root/bin/wine"
+    chmod +x "$root/bin/wine"
+    export PATH="$root/bin:$PATH"
+fi
+
 xvfb_pid=
 cleanup() {
     wineserver -k 2>/dev/null || true
@@ -29,7 +42,7 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=":$display"
 fi
 
-wineboot --init >/dev/null 2>&1
+wine wineboot --init >/dev/null 2>&1
 wineserver -w
 wineserver -p
 # Start Wine's own services now, detached from any pipe: a service started by

@@ -1,6 +1,6 @@
 #pragma once
 // The blue panel on the left that shows a button's description.
-#include "app/BaseWindow.h"
+#include "ui/BaseWindow.h"
 #include "services/UniqueHandle.h"
 
 #include <string>

@@ -5,7 +5,9 @@
 
 namespace {
 constexpr wchar_t kClassName[] = L"HivoraLabel";
-}
+// A key held down repeats; only its first press counts.
+constexpr LPARAM kKeyWasDown = 1 << 30;
+} // namespace
 
 bool Label::Create(HWND parent, int id, const wchar_t* caption, const RECT& place, HFONT font, Kind kind,
                    RootSurface& surface, bool visible) {
@@ -13,7 +15,10 @@ bool Label::Create(HWND parent, int id, const wchar_t* caption, const RECT& plac
     font_ = font;
     kind_ = kind;
     const DWORD style = WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | (kind == Kind::Button ? WS_TABSTOP : 0);
-    return RegisterClass(kClassName, nullptr, nullptr) && CreateChild(kClassName, caption, style, parent, id, place);
+    // With double clicks announced, the second press of a double click comes
+    // as WM_LBUTTONDBLCLK, which is no click: a double click acts once.
+    return RegisterClass(kClassName, nullptr, nullptr, nullptr, CS_DBLCLKS) &&
+           CreateChild(kClassName, caption, style, parent, id, place);
 }
 
 void Label::SetTextColour(COLORREF colour) {
@@ -62,7 +67,7 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return pressKey ? DLGC_WANTMESSAGE : 0;
     }
     case WM_KEYDOWN:
-        if (kind_ == Kind::Button && (wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & 0x40000000))
+        if (kind_ == Kind::Button && (wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & kKeyWasDown))
             surface_->ButtonPressedByKey(GetDlgCtrlID(Handle()));
         return 0;
     case WM_SETTEXT: {
@@ -71,6 +76,9 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_SETCURSOR:
+        // The main window decides first (an action's hourglass).
+        if (DefaultHandling(message, wParam, lParam))
+            return TRUE;
         if (kind_ == Kind::Button && buttonCursor_) {
             SetCursor(buttonCursor_);
             return TRUE;

@@ -1,7 +1,7 @@
 #pragma once
 // A text label drawn straight onto the main window's picture. The action
 // buttons are such labels, with a hand pointer, hover and click.
-#include "app/BaseWindow.h"
+#include "ui/BaseWindow.h"
 #include "app/RootSurface.h"
 
 class Label : public BaseWindow<Label> {

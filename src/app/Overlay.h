@@ -1,7 +1,7 @@
 #pragma once
 // A transparent area over an unavailable button: it shows the button beneath
 // and its hover description, but swallows its clicks.
-#include "app/BaseWindow.h"
+#include "ui/BaseWindow.h"
 #include "app/RootSurface.h"
 
 class Overlay : public BaseWindow<Overlay> {

@@ -1,24 +1,29 @@
 #include "app/Root.h"
 
 #include "app/Artwork.h"
-#include "backup/AutomaticBackup.h"
-#include "backup/CleanupButton.h"
-#include "backup/ManualBackup.h"
-#include "backup/Restore.h"
-#include "launchers/PatchLoader.h"
-#include "launchers/ToolLaunchers.h"
+#include "app/ButtonActions.h"
+#include "services/BrowseFolders2k.h"
 #include "services/MessagePump.h"
+#include "services/Messages.h"
+#include "services/Processes.h"
+#include "services/WebSupports.h"
 #include "services/WinSystemInfo.h"
-#include "settings/Optionen.h"
-#include "settings/Settings.h"
+#include "ui/Windows.h"
 
 #include <commctrl.h>
+#include <iterator>
+#include <utility>
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"HivoraRoot";
+constexpr wchar_t kRootCaption[] = L"Hivora for Win-Nt/2000/XP";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT_PTR kHoverTimer = 1;
+// The list's columns: name, date, folder (in dialog units).
+constexpr INT kBackupListTabStops[] = {10, 65, 200};
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
 
 RECT Pixels(const TwipRect& twips, int dpi) {
     const auto scale = [dpi](int value) { return MulDiv(value, dpi, 1440); };
@@ -38,13 +43,6 @@ RECT CentredFrame(int dpi) {
     return {left, top, left + width, top + height};
 }
 
-// The list tells no parent of a pressed mouse button; this hears it first.
-LRESULT CALLBACK BackupListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR root) {
-    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)
-        LBackups_MouseDown(*reinterpret_cast<Root*>(root), message == WM_RBUTTONDOWN ? 2 : 1);
-    return DefSubclassProc(list, message, wParam, lParam);
-}
-
 const ButtonLayout& LayoutOf(int buttonId) {
     for (const ButtonLayout& button : kButtons)
         if (button.id == buttonId)
@@ -58,7 +56,7 @@ bool Root::Create(HINSTANCE instance) {
     dpi_ = ScreenDpi();
     wchar_t startFolder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, startFolder);
-    listedFolder_ = startFolder;
+    state_.listedFolder = startFolder;
     const auto icon = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_HIVORA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (!RegisterClass(kClassName, icon, LoadCursorW(nullptr, IDC_ARROW)) ||
@@ -113,13 +111,12 @@ void Root::CreateControls() {
     const RECT panel = Pixels(kTooltipPanel, dpi_);
     description_.Create(Handle(), panel, Pixels(kTooltipText, dpi_), descriptionFont_.get());
 
-    const HWND backups = CreateWindowExW(
-        0, L"LISTBOX", L"",
-        WS_CHILD | WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, panel.left,
-        panel.top, panel.right - panel.left, panel.bottom - panel.top, Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LBACKUPS)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(backups, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-    SetWindowSubclass(backups, BackupListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    backups_ = CreateControl(Handle(), IDC_LBACKUPS, L"LISTBOX", L"",
+                             WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, panel,
+                             listFont_.get());
+    SendMessageW(backups_, LB_SETTABSTOPS, std::size(kBackupListTabStops),
+                 reinterpret_cast<LPARAM>(kBackupListTabStops));
+    SetWindowSubclass(backups_, BackupListProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void Root::SetButtonColour(int buttonId, COLORREF colour) {
@@ -128,8 +125,11 @@ void Root::SetButtonColour(int buttonId, COLORREF colour) {
             button.SetTextColour(colour);
 }
 
-void Root::ShowOverlay(int overlayId, bool visible) {
-    ShowWindow(Control(overlayId), visible ? SW_SHOWNA : SW_HIDE);
+// A tool whose folder was never set: the unavailable look under its overlay.
+void Root::MarkUnavailable(int buttonId, int overlayId) {
+    ShowWindow(Control(overlayId), SW_SHOWNA);
+    SetButtonColour(buttonId, kUnavailableColour);
+    EnableWindow(Control(buttonId), FALSE);
 }
 
 // An unavailable button gets the unavailable look under its overlay but stays
@@ -138,7 +138,7 @@ void Root::ApplyFinalState(int buttonId, int overlayId) {
     const bool unavailable = !IsWindowEnabled(Control(buttonId));
     SetButtonColour(buttonId, unavailable ? kUnavailableColour : RGB(0, 0, 0));
     EnableWindow(Control(buttonId), TRUE);
-    ShowOverlay(overlayId, unavailable);
+    ShowWindow(Control(overlayId), unavailable ? SW_SHOWNA : SW_HIDE);
 }
 
 void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {
@@ -158,10 +158,10 @@ void Root::PaintBackground(HDC dc, HWND child) {
 
 void Root::ButtonHovered(int buttonId) {
     // A clean-up requested with its button silences these two until it has finished.
-    if ((buttonId == IDC_BBEREINIGUNG || buttonId == IDC_BPATCHLOADER) && NumberValue(Tag(IDC_BBEREINIGUNG)) == 1)
+    if ((buttonId == IDC_BBEREINIGUNG || buttonId == IDC_BPATCHLOADER) && state_.cleanupRequested)
         return;
     const ButtonLayout& button = LayoutOf(buttonId);
-    busyMarker_ = L"1";
+    state_.busy = true;
     if (!IsWindowVisible(description_.Handle()))
         ShowWindow(description_.Handle(), SW_SHOWNA);
     description_.SetText(button.description);
@@ -169,62 +169,19 @@ void Root::ButtonHovered(int buttonId) {
     SetTimer(Handle(), kHoverTimer, static_cast<UINT>(button.descriptionSeconds * 1000), nullptr);
 }
 
-std::wstring Root::Tag(int controlId) const {
-    const auto tag = tags_.find(controlId);
-    return tag == tags_.end() ? L"0" : tag->second;
-}
-
-void Root::SetTag(int controlId, std::wstring value) {
-    tags_[controlId] = std::move(value);
-}
-
-std::wstring Root::UserForProfiles() {
-    std::wstring user = DefaultUserName();
-    if (user.empty()) {
-        // The clean-up window looks at this to tell a look-up from a full clean-up.
-        EnableWindow(Handle(), FALSE);
-        user = cleanup_.SelectedUser();
-        EnableWindow(Handle(), TRUE);
-    }
-    return user;
-}
-
 void Root::EndHover() {
     KillTimer(Handle(), kHoverTimer);
     ShowWindow(description_.Handle(), SW_HIDE);
-    busyMarker_ = L"0";
+    state_.busy = false;
 }
 
 void Root::ButtonClicked(int buttonId) {
     // Once an action has handed its work over, no second tool may start.
-    if (closing_)
+    if (closing_ || ending_)
         return;
-    switch (buttonId) {
-    case IDC_BOPTIMIERUNG:
-        return bOptimierung_Click(*this);
-    case IDC_BDEFRAGMENT:
-        return bDefragment_Click(*this);
-    case IDC_BSICHERUNGEN:
-        return bSicherungen_Click(*this);
-    case IDC_BAUTOSICHERUNG:
-        return bAutosicherung_Click(*this);
-    case IDC_BBEREINIGUNG:
-        return bBereinigung_Click(*this);
-    case IDC_BWIEDERHERSTELLEN:
-        return bWiederherstellen_Click(*this);
-    case IDC_BCLEANER:
-        return bCleaner_Click(*this);
-    case IDC_BBOOTCLEAN:
-        return bBootClean_Click(*this);
-    case IDC_BUPDATES:
-        return bUpdates_Click(*this);
-    case IDC_BPATCHLOADER:
-        return bPatchLoader_Click(*this);
-    case IDC_BKONFIGURATION:
-        return bKonfiguration_Click(*this);
-    default:
-        return;
-    }
+    for (const ButtonAction& action : kButtonActions)
+        if (action.buttonId == buttonId)
+            return action.click(*this);
 }
 
 void Root::ButtonPressedByKey(int buttonId) {
@@ -234,31 +191,109 @@ void Root::ButtonPressedByKey(int buttonId) {
     ButtonClicked(buttonId);
 }
 
-void Root::Sleep(double seconds) {
-    const ULONGLONG start = GetTickCount64();
-    const auto wanted = static_cast<ULONGLONG>(seconds > 0 ? seconds * 1000.0 : 0.0);
-    for (;;) {
-        DoEvents();
-        const ULONGLONG elapsed = GetTickCount64() - start;
-        if (elapsed >= wanted)
-            return;
-        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(wanted - elapsed), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
+int Root::Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) {
+    return ShowMessage(Handle(), lines, title, style);
 }
 
-void Root::AppCloses() {
-    cMultiFile_.reset();
-    if (cleanup_.IsLoaded())
-        DestroyWindow(cleanup_.Handle());
-    DestroyWindow(Handle());
-    ExitProcess(0);
+bool Root::Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) {
+    return StartProgram(executable, commandLine, showCommand);
+}
+
+void Root::Open(const std::wstring& target) {
+    ShellOpen(target);
+}
+
+std::wstring Root::ChooseFolder() {
+    return BrowseFolder();
+}
+
+void Root::EnableButton(int buttonId, bool enabled) {
+    EnableWindow(Control(buttonId), enabled);
+}
+
+void Root::ShowWaitPointer(bool shown) {
+    waitPointer_ = shown;
+    SetCursor(LoadCursorW(nullptr, shown ? IDC_WAIT : IDC_ARROW));
+}
+
+void Root::Wait(double seconds) {
+    WaitResponsively(seconds);
 }
 
 void Root::CloseAfterHandOver() {
     closing_ = true;
     DoEvents();
-    Sleep(1);
-    AppCloses();
+    Wait(1);
+    EndProgram(0);
+}
+
+void Root::EndProgram(int exitCode) {
+    if (std::exchange(ending_, true))
+        return;
+    // The message loop ends on this, and the windows go with their owners.
+    PostQuitMessage(exitCode);
+}
+
+std::wstring Root::UserForProfiles() {
+    std::wstring user = DefaultUserName();
+    if (user.empty()) {
+        // No input reaches the window while the clean-up window loads.
+        EnableWindow(Handle(), FALSE);
+        user = cleanup_.SelectedUser(CleanupLoadFor(state_.busy, false));
+        EnableWindow(Handle(), TRUE);
+    }
+    return user;
+}
+
+void Root::ShowCleanupWindow() {
+    cleanup_.ShowModal();
+}
+
+void Root::ShowCleanupRunning(bool running) {
+    SetWindowTextW(cleanupState_.Handle(), running ? L"1" : L"0");
+}
+
+void Root::ShowBackupList(const std::vector<std::wstring>& entries) {
+    SendMessageW(backups_, LB_RESETCONTENT, 0, 0);
+    EnableWindow(backups_, FALSE);
+    for (const std::wstring& entry : entries)
+        SendMessageW(backups_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    if (entries.empty())
+        return;
+    SendMessageW(backups_, LB_SETCURSEL, entries.size() - 1, 0);
+    EnableWindow(backups_, TRUE);
+    ShowWindow(backups_, SW_SHOW);
+    ShowWindow(description_.Handle(), SW_HIDE);
+}
+
+void Root::HideBackupList() {
+    ShowWindow(backups_, SW_HIDE);
+}
+
+std::wstring Root::SelectedBackup() const {
+    const auto selected = SendMessageW(backups_, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR)
+        return {};
+    const auto length = SendMessageW(backups_, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0);
+    std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
+    entry.resize(static_cast<size_t>(
+        SendMessageW(backups_, LB_GETTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(entry.data()))));
+    return entry;
+}
+
+// A right click closes the list; while it shows, the description stays away.
+void Root::LBackups_MouseDown(int button) {
+    if (button == kRightButton)
+        HideBackupList();
+    if (IsWindowVisible(backups_))
+        ShowWindow(description_.Handle(), SW_HIDE);
+}
+
+// The list tells no parent of a pressed mouse button; this hears it first.
+LRESULT CALLBACK Root::BackupListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR root) {
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)
+        reinterpret_cast<Root*>(root)->LBackups_MouseDown(message == WM_RBUTTONDOWN ? kRightButton : kLeftButton);
+    return DefSubclassProc(list, message, wParam, lParam);
 }
 
 LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -272,6 +307,13 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE && !IsChild(Handle(), GetFocus()))
             SetFocus(GetNextDlgTabItem(Handle(), nullptr, FALSE));
         return 0;
+    case WM_SETCURSOR:
+        // The hourglass holds over every child while an action asks for it.
+        if (waitPointer_) {
+            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            return TRUE;
+        }
+        return reinterpret_cast<HWND>(wParam) == Handle() ? DefaultHandling(message, wParam, lParam) : FALSE;
     case WM_MOUSEMOVE:
         // Over the bare window (or a disabled button): the description goes at once.
         description_.SetText(L"");
@@ -282,7 +324,7 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EndHover();
         return 0;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_LBACKUPS && HIWORD(wParam) == LBN_DBLCLK && !closing_)
+        if (LOWORD(wParam) == IDC_LBACKUPS && HIWORD(wParam) == LBN_DBLCLK && !closing_ && !ending_)
             LBackups_DblClick(*this);
         return 0;
     case WM_CTLCOLORLISTBOX: {
@@ -292,7 +334,8 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(panelBrush_.get());
     }
     case WM_CLOSE:
-        AppCloses();
+        EndProgram(0);
+        return 0;
     default:
         return DefaultHandling(message, wParam, lParam);
     }

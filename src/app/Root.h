@@ -1,79 +1,70 @@
 #pragma once
 // The main window: a column of label-buttons on a picture, the description
-// panel, and the state the actions and the other windows share through it.
-#include "app/BaseWindow.h"
+// panel, the list of backups, and the state the actions share.
 #include "app/DescriptionPanel.h"
 #include "app/Label.h"
 #include "app/Overlay.h"
 #include "app/RootLayout.h"
 #include "app/RootSurface.h"
 #include "cleanup/Cleanup.h"
-#include "container/clsMultiFile.h"
 #include "services/UniqueHandle.h"
+#include "ui/ActionHost.h"
+#include "ui/BaseWindow.h"
 
 #include <array>
-#include <map>
-#include <memory>
 #include <string>
 
-inline constexpr wchar_t kRootCaption[] = L"Hivora for Win-Nt/2000/XP";
-// Message titles begin with a space.
-inline constexpr wchar_t kRootMessageTitle[] = L" Hivora for Win-Nt/2000/XP";
-
-class Root : public BaseWindow<Root>, private RootSurface, private clsMultiFileEvents {
+class Root : public BaseWindow<Root>, public ActionHost, private RootSurface {
 public:
-    // Creates the window hidden and runs the start-up, which may end the program.
+    Root() = default;
+    // The children's objects are members: the window goes while they still live.
+    ~Root() { Destroy(); }
+    // Creates the window hidden and runs the start-up, which may already end
+    // the program (see Ending).
     bool Create(HINSTANCE instance);
+    // True once the program is on its way out: the window is never shown then.
+    bool Ending() const { return ending_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Waits while the window stays responsive: handlers run during the wait,
-    // and the processor rests until a message comes or the time is up.
-    void Sleep(double seconds);
-    // Closes every window and ends the program.
-    [[noreturn]] void AppCloses();
-    // Ends the program a second after an action handed its work to an outside
-    // tool; no further action starts meanwhile.
-    [[noreturn]] void CloseAfterHandOver();
-
-    HWND Control(int id) const { return GetDlgItem(Handle(), id); }
-    const std::wstring& BusyMarker() const { return busyMarker_; }
-    void SetBusyMarker(const wchar_t* value) { busyMarker_ = value; }
-    // The tags of the controls, "0" until set: the windows exchange their state through them.
-    std::wstring Tag(int controlId) const;
-    void SetTag(int controlId, std::wstring value);
-    Cleanup& CleanupWindow() { return cleanup_; }
-    // A new container object whose progress reaches this window.
-    clsMultiFile& NewContainer() {
-        cMultiFile_ = std::make_unique<clsMultiFile>(static_cast<clsMultiFileEvents*>(this));
-        return *cMultiFile_;
-    }
-    // The folder the list of backups showed last; at first the start folder.
-    const std::wstring& ListedFolder() const { return listedFolder_; }
-    void SetListedFolder(std::wstring folder) { listedFolder_ = std::move(folder); }
-    // The user whose profile folders count: the registered user, else the one
-    // selected in the clean-up window.
-    std::wstring UserForProfiles();
+    // ActionHost
+    HWND Owner() const override { return Handle(); }
+    int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) override;
+    bool Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) override;
+    void Open(const std::wstring& target) override;
+    std::wstring ChooseFolder() override;
+    void EnableButton(int buttonId, bool enabled) override;
+    void ShowWaitPointer(bool shown) override;
+    void Wait(double seconds) override;
+    void CloseAfterHandOver() override;
+    void EndProgram(int exitCode) override;
+    std::wstring UserForProfiles() override;
+    void ShowCleanupWindow() override;
+    void ShowCleanupRunning(bool running) override;
+    void ShowBackupList(const std::vector<std::wstring>& entries) override;
+    void HideBackupList() override;
+    std::wstring SelectedBackup() const override;
+    SharedState& State() override { return state_; }
 
 private:
+    HWND Control(int id) const { return GetDlgItem(Handle(), id); }
     void CreateControls();
     void Form_Load();
     void RunAutomaticBackup();
-    void SetButtonColour(int buttonId, COLORREF colour);
-    void ShowOverlay(int overlayId, bool visible);
+    void MarkUnavailable(int buttonId, int overlayId);
     void ApplyFinalState(int buttonId, int overlayId);
+    void SetButtonColour(int buttonId, COLORREF colour);
     void EndHover();
+    void LBackups_MouseDown(int button);
     // Copies a part of the background picture (in client coordinates) to a point of the device context.
     void CopyBackground(HDC dc, POINT to, const RECT& part) const;
+    static LRESULT CALLBACK BackupListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR root);
 
     // RootSurface
     void PaintBackground(HDC dc, HWND child) override;
     void ButtonHovered(int buttonId) override;
     void ButtonClicked(int buttonId) override;
     void ButtonPressedByKey(int buttonId) override;
-
-    // clsMultiFileEvents: the window shows no progress.
-    void FileWritten(const std::string&, int32_t, int32_t, int32_t) override {}
-    void FilesExtract(const std::string&, int32_t, int32_t, int32_t) override {}
 
     int dpi_ = 96;
     UniqueBitmap background_;
@@ -84,12 +75,12 @@ private:
     std::array<Overlay, kOverlays.size()> overlays_;
     Label title_, createLoc_, cleanupState_;
     DescriptionPanel description_;
+    HWND backups_ = nullptr;
 
     Cleanup cleanup_{*this};
-    std::unique_ptr<clsMultiFile> cMultiFile_;
-
-    std::wstring busyMarker_ = L"0";
-    std::map<int, std::wstring> tags_;
-    std::wstring listedFolder_;
+    SharedState state_;
+    // After a hand-over: no further action starts.
     bool closing_ = false;
+    bool ending_ = false;
+    bool waitPointer_ = false;
 };

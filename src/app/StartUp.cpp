@@ -1,14 +1,13 @@
 // The main window's load handler: the program's whole start-up.
 #include "app/Root.h"
 #include "app/StartUpRules.h"
+#include "backup/EruntCommands.h"
 #include "launchers/Addresses.h"
 #include "services/AppPaths.h"
-#include "services/Dates.h"
 #include "services/Dateiexistenz.h"
+#include "services/Dates.h"
 #include "services/MessagePump.h"
 #include "services/Messages.h"
-#include "services/Processes.h"
-#include "services/WebSupports.h"
 #include "services/WinSystemInfo.h"
 #include "settings/Settings.h"
 
@@ -16,36 +15,26 @@
 
 void Root::Form_Load() {
     const std::wstring program = ProgramFolder();
-
     // Start-up makes no use of the name; looking it up loads the clean-up
     // window, which cleans what it finds and stays ready for later look-ups.
-    busyMarker_ = L"1";
     if (DefaultUserName().empty())
-        cleanup_.SelectedUser();
-    busyMarker_ = L"0";
-
+        cleanup_.SelectedUser(CleanupLoadFor(true, IsWindowEnabled(Handle())));
     if (IsWindows9x()) {
         ShowMessage(nullptr, {L"Diese Anwendung kann nur unter Microsoft® Windows 2000/XP/Vista verwendet werden.   "},
-                    kRootMessageTitle, MB_OK | MB_ICONEXCLAMATION);
-        ExitProcess(1);
+                    kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+        EndProgram(1);
+        return;
     }
-
-    // A tool whose folder was never set looks unavailable under its overlay.
     for (const auto& [key, button, overlay] : {std::tuple{Keys::BootClean, IDC_BBOOTCLEAN, IDC_PBOOTCLEAN},
-                                               std::tuple{Keys::RegCleaner, IDC_BCLEANER, IDC_PCLEANER}}) {
-        if (!ReadProgramSetting(key).empty())
-            continue;
-        ShowOverlay(overlay, true);
-        SetButtonColour(button, kUnavailableColour);
-        EnableWindow(Control(button), FALSE);
-    }
+                                               std::tuple{Keys::RegCleaner, IDC_BCLEANER, IDC_PCLEANER}})
+        if (ReadProgramSetting(key).empty())
+            MarkUnavailable(button, overlay);
     if (ReadProgramSetting(Keys::DefaultDestinationFolder).empty() && !PathExists(program + L"\\backup"))
         CreateDirectoryW((program + L"\\backup").c_str(), nullptr);
     if (ReadProgramSetting(Keys::InstallFolder).empty())
         WriteProgramSetting(Keys::InstallFolder, program);
     if (ReadProgramSetting(Keys::DefaultDestinationFolder).empty())
         WriteProgramSetting(Keys::DefaultDestinationFolder, program + L"\\Backup");
-
     const std::wstring erunt = ReadProgramSetting(Keys::InstallFolder);
     if (!FileExists(erunt + L"\\AUTOBACK.EXE"))
         EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);
@@ -54,7 +43,6 @@ void Root::Form_Load() {
     if (!FileExists(erunt + L"\\ERUNT.EXE"))
         EnableWindow(Control(IDC_BSICHERUNGEN), FALSE);
     EnableWindow(Control(IDC_BWIEDERHERSTELLEN), FileExists(program + L"\\Sysreg\\Erdnt.exe"));
-
     const bool programFolderHasErunt = FileExists(program + L"\\ERUNT.EXE") && FileExists(program + L"\\NTREGOPT.EXE");
     if (!programFolderHasErunt && !FileExists(erunt + L"\\ERUNT.EXE")) {
         if (ShowMessage(nullptr,
@@ -62,14 +50,14 @@ void Root::Form_Load() {
                          L"Erunt - Das Emergency Recovery Utility NT Version 1.1j, 27.07.2006 (Freeware)",
                          L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.",
                          kEruntDownloadLine},
-                        L" Emergency Recovery Utility", MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
-            ShellOpen(kEruntDownloadPage);
+                        kEruntTitle, MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
+            Open(kEruntDownloadPage);
         return;
     }
-
-    if (HasAutoSwitch(ArgumentText(GetCommandLineW())))
+    if (HasAutoSwitch(ArgumentText(GetCommandLineW()))) {
         RunAutomaticBackup();
-
+        return;
+    }
     ApplyFinalState(IDC_BWIEDERHERSTELLEN, IDC_PWIEDERHERSTELLEN);
     ApplyFinalState(IDC_BUPDATES, IDC_PUPDATES);
     if (!FileExists(ReadProgramSetting(Keys::RegCleaner) + L"\\REGCLEANR.EXE"))
@@ -85,19 +73,14 @@ void Root::RunAutomaticBackup() {
     SYSTEMTIME today;
     GetLocalTime(&today);
     if (AutomaticBackupDue(LastWritten(program + L"\\Sysreg\\Erdnt.inf"), today)) {
-        if (FileExists(ReadProgramSetting(Keys::InstallFolder) + L"\\AUTOBACK.EXE")) {
-            const std::wstring autoback = program + L"\\Autoback.exe";
-            StartProgram(autoback,
-                         autoback + L" \"" + program + L"\\Sysreg\"" +
-                             L" curuser otherusers /noconfirmdelete /noprogresswindow /days:3 /alwayscreate",
-                         SW_SHOWNORMAL);
-        } else {
+        if (FileExists(ReadProgramSetting(Keys::InstallFolder) + L"\\AUTOBACK.EXE"))
+            Start(AutobackPath(program), AutobackCommandLine(program, AutobackRun::AtLogOn), SW_SHOWNORMAL);
+        else
             ShowMessage(nullptr,
                         {L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ",
                          L"Entweder ''Autoback.exe'' fehlt oder die Einstellungen wurden nicht konfiguriert."},
-                        kRootMessageTitle, MB_OK | MB_ICONEXCLAMATION);
-        }
+                        kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
     }
     DoEvents();
-    ExitProcess(0);
+    EndProgram(0);
 }

@@ -1,9 +1,10 @@
 #include "app/StartUpRules.h"
 
 #include "services/Dates.h"
+#include "services/Text.h"
+#include "services/WindowsVersion.h"
 
 #include <algorithm>
-#include <cwctype>
 
 std::wstring_view ArgumentText(std::wstring_view commandLine) {
     size_t end = 0;
@@ -20,10 +21,7 @@ std::wstring_view ArgumentText(std::wstring_view commandLine) {
 }
 
 bool HasAutoSwitch(std::wstring_view arguments) {
-    constexpr std::wstring_view kSwitch = L"/auto";
-    const auto sameLetter = [](wchar_t a, wchar_t b) { return std::towlower(a) == std::towlower(b); };
-    return std::search(arguments.begin(), arguments.end(), kSwitch.begin(), kSwitch.end(), sameLetter) !=
-           arguments.end();
+    return UpperCase(arguments).find(L"/AUTO") != std::wstring::npos;
 }
 
 bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SYSTEMTIME& today) {
@@ -31,10 +29,5 @@ bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SY
 }
 
 bool IsWindows9x() {
-    OSVERSIONINFOW version = {sizeof(version)};
-#ifdef _MSC_VER
-#pragma warning(suppress : 4996) // the platform id is all that is asked, and it does not lie
-#endif
-    GetVersionExW(&version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    return WindowsVersion().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 }

@@ -1,95 +1,119 @@
 #include "backup/AutomaticBackup.h"
 
-#include "app/Root.h"
+#include "backup/EruntCommands.h"
+#include "resource.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
-#include "services/Messages.h"
 #include "services/MessagePump.h"
-#include "services/Processes.h"
+#include "services/Messages.h"
 #include "services/Registry.h"
 #include "services/WindowsOrdner.h"
 #include "settings/Settings.h"
+#include "ui/ActionHost.h"
+
+#include <span>
 
 namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"Erunt";
 constexpr wchar_t kTitle[] = L" Dired Arazerev-Uvozevo";
+constexpr wchar_t kNeedsAdministrator[] =
+    L"Bitte starten Sie das Programm mit Administratorrechten und versuchen Sie es erneut.";
 
 // The hourglass for as long as the action runs, whichever way it ends.
-class BusyPointer {
+class WaitPointer {
 public:
-    BusyPointer() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~BusyPointer() {
-        SetCursor(previous_ ? previous_ : LoadCursorW(nullptr, IDC_ARROW));
+    explicit WaitPointer(ActionHost& host) : host_(host) { host_.ShowWaitPointer(true); }
+    ~WaitPointer() {
+        host_.ShowWaitPointer(false);
         DoEvents();
     }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
+    WaitPointer(const WaitPointer&) = delete;
+    WaitPointer& operator=(const WaitPointer&) = delete;
 
 private:
-    HCURSOR previous_;
+    ActionHost& host_;
 };
 
-bool SwitchOn(Root& root) {
-    if (ShowMessage(root.Handle(),
-                    {L"Die Emergency Recovery Autosicherung kann nun eingetragen werden.   ",
-                     L"Möchten Sie die Registrierung automatisch alle 3 Tagen sichern ?"},
-                    kTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
+// Both builds keep the entry in the 64-bit view on 64-bit Windows, so there is
+// only ever one; the 32-bit view is where an older 32-bit program left it.
+std::span<const REGSAM> RunKeyViews() {
+    static constexpr REGSAM kBothViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+    static constexpr REGSAM kOnlyView[] = {0};
+    return Is64BitWindows() ? std::span<const REGSAM>(kBothViews) : std::span<const REGSAM>(kOnlyView);
+}
+
+bool EntryIn(REGSAM view) {
+    RegistryValue present;
+    return RegistryReadValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, present, view);
+}
+
+// False when it could not be written; then nothing else happens.
+bool SwitchOn(ActionHost& host) {
+    if (host.Ask({L"Die Emergency Recovery Autosicherung kann nun eingetragen werden.   ",
+                  L"Möchten Sie die Registrierung automatisch alle 3 Tagen sichern ?"},
+                 kTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
         return false;
     const std::wstring program = ProgramFolder();
-    RegistryWriteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue,
-                       L"\"" + program + L"\\" + ProgramName() + L".exe\" /Auto");
-    DoEvents();
-    if (ShowMessage(root.Handle(), {L"Möchten Sie die erste Sicherung der Registrierung sofort durchführen ?   "},
-                    L" Emergency Recovery Utility", MB_YESNO | MB_ICONQUESTION) == IDNO)
+    if (!RegistryWriteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue,
+                            L"\"" + program + L"\\" + ProgramName() + L".exe\" /Auto", RunKeyViews().front())) {
+        host.Ask({L"Die Emergency Recovery Autosicherung konnte nicht eingetragen werden.   ", kNeedsAdministrator},
+                 kTitle, MB_OK | MB_ICONSTOP);
         return false;
-    const std::wstring autoback = program + L"\\Autoback.exe";
-    StartProgram(autoback,
-                 autoback + L" \"" + program + L"\\Sysreg\" curuser otherusers /noconfirmdelete /alwayscreate",
-                 SW_SHOWNORMAL);
-    root.Sleep(1);
+    }
+    DoEvents();
+    if (host.Ask({L"Möchten Sie die erste Sicherung der Registrierung sofort durchführen ?   "}, kEruntTitle,
+                 MB_YESNO | MB_ICONQUESTION) == IDNO)
+        return false;
+    host.Start(AutobackPath(program), AutobackCommandLine(program, AutobackRun::FirstBackup), SW_SHOWNORMAL);
+    host.Wait(1);
     return true;
 }
 
-void SwitchOff(Root& root) {
-    if (ShowMessage(root.Handle(),
-                    {L"Die Emergency Recovery Autosicherung kann nun entfernt werden.   ",
-                     L"Möchten Sie auf die Sicherung der Registrierung verzichten ?"},
-                    kTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
-        RegistryDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue);
+void SwitchOff(ActionHost& host) {
+    if (host.Ask({L"Die Emergency Recovery Autosicherung kann nun entfernt werden.   ",
+                  L"Möchten Sie auf die Sicherung der Registrierung verzichten ?"},
+                 kTitle, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    bool removed = true;
+    for (const REGSAM view : RunKeyViews())
+        if (EntryIn(view))
+            removed = RegistryDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, view) && removed;
+    if (!removed)
+        host.Ask({L"Die Emergency Recovery Autosicherung konnte nicht entfernt werden.   ", kNeedsAdministrator},
+                 kTitle, MB_OK | MB_ICONSTOP);
 }
 
 // Restore is possible once an automatic backup exists in one of its places;
 // one only in the user's profile leaves the button as it is.
-void UpdateRestoreButton(Root& root, const std::wstring& user) {
-    const HWND restore = root.Control(IDC_BWIEDERHERSTELLEN);
+void UpdateRestoreButton(ActionHost& host, const std::wstring& user) {
     if (FileExists(ProgramFolder() + L"\\Sysreg\\Erdnt.exe"))
-        EnableWindow(restore, TRUE);
-    else if (!FileExists(WindowsDirectory().substr(0, 3) + L"Dokumente und Einstellungen\\" + user +
-                         L"\\Sysreg\\Erdnt.exe"))
-        EnableWindow(restore, FALSE);
+        host.EnableButton(IDC_BWIEDERHERSTELLEN, true);
+    else if (!FileExists(ProfilesFolder() + L"\\" + user + L"\\Sysreg\\Erdnt.exe"))
+        host.EnableButton(IDC_BWIEDERHERSTELLEN, false);
 }
 
 } // namespace
 
-void bAutosicherung_Click(Root& root) {
-    const BusyPointer busy;
-    const std::wstring user = root.UserForProfiles();
+void bAutosicherung_Click(ActionHost& host) {
+    const WaitPointer busy(host);
+    const std::wstring user = host.UserForProfiles();
     if (!FileExists(ReadProgramSetting(Keys::InstallFolder) + L"\\AUTOBACK.EXE")) {
-        ShowMessage(root.Handle(),
-                    {L"Die Emergency Recovery Autosicherung konnte nicht im Ordner gefunden werden.   ",
-                     L"Überprüfen Sie bitte ob sich der Erunt-Manager im gleichen Ordner befindet.",
-                     L"Die Installation der automatischen Sicherung ist leider fehlgeschlagen."},
-                    kTitle, MB_OK | MB_ICONEXCLAMATION);
+        host.Ask({L"Die Emergency Recovery Autosicherung konnte nicht im Ordner gefunden werden.   ",
+                  L"Überprüfen Sie bitte ob sich der Erunt-Manager im gleichen Ordner befindet.",
+                  L"Die Installation der automatischen Sicherung ist leider fehlgeschlagen."},
+                 kTitle, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    RegistryValue present;
-    if (!RegistryReadValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, present)) {
-        if (!SwitchOn(root))
+    bool switchedOn = false;
+    for (const REGSAM view : RunKeyViews())
+        switchedOn = switchedOn || EntryIn(view);
+    if (!switchedOn) {
+        if (!SwitchOn(host))
             return;
     } else {
-        SwitchOff(root);
+        SwitchOff(host);
     }
-    UpdateRestoreButton(root, user);
+    UpdateRestoreButton(host, user);
 }

@@ -1,5 +1,4 @@
 #pragma once
-class Root;
-
+class ActionHost;
 // "Automatische Sicherungen": switches the automatic backup at log-on on or off.
-void bAutosicherung_Click(Root& root);
+void bAutosicherung_Click(ActionHost& host);

@@ -1,6 +1,7 @@
 #include "backup/BackupList.h"
 
 #include "services/Dates.h"
+#include "services/Text.h"
 
 std::wstring BackupListEntry(const std::wstring& name, const SYSTEMTIME& changed, const std::wstring& folder) {
     return L"\t" + name + L"\t" + ListDateTime(changed) + L"\t" + folder;
@@ -17,5 +18,5 @@ std::wstring FolderOfEntry(std::wstring_view entry) {
 }
 
 bool IsAutomaticBackupFolder(std::wstring_view name) {
-    return CompareStringOrdinal(name.data(), static_cast<int>(name.size()), L"Sysreg", 6, TRUE) == CSTR_EQUAL;
+    return SameTextIgnoringCase(name, L"Sysreg");
 }

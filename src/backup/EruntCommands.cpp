@@ -1,9 +1,21 @@
 #include "backup/EruntCommands.h"
 
+#include "services/Processes.h"
+
 std::wstring ManualBackupCommandLine(const std::wstring& installFolder, const std::wstring& destination,
                                      bool destinationExists) {
     const std::wstring erunt = installFolder + L"\\ERUNT.EXE";
     if (destinationExists)
-        return erunt + L" \"" + destination + L"\\#Date#\" " + kEruntBackupArguments;
+        return CommandPath(erunt) + L" \"" + destination + L"\\#Date#\" " + kEruntBackupArguments;
     return L"\"" + erunt + L"\" " + kEruntBackupArguments;
+}
+
+std::wstring AutobackPath(const std::wstring& programFolder) {
+    return programFolder + L"\\Autoback.exe";
+}
+
+std::wstring AutobackCommandLine(const std::wstring& programFolder, AutobackRun run) {
+    const std::wstring line = CommandPath(AutobackPath(programFolder)) + L" \"" + programFolder +
+                              L"\\Sysreg\" curuser otherusers /noconfirmdelete";
+    return line + (run == AutobackRun::AtLogOn ? L" /noprogresswindow /days:3 /alwayscreate" : L" /alwayscreate");
 }

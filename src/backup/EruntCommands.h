@@ -1,5 +1,5 @@
 #pragma once
-// ERUNT's command lines and the date form of its backup folders.
+// The command lines of ERUNT and its AUTOBACK.
 #include <string>
 
 // ERUNT's arguments for a full backup without questions.
@@ -10,3 +10,9 @@ inline constexpr wchar_t kEruntBackupArguments[] = L"sysreg curuser otherusers /
 // none, leaving the place to ERUNT.
 std::wstring ManualBackupCommandLine(const std::wstring& installFolder, const std::wstring& destination,
                                      bool destinationExists);
+
+// AUTOBACK beside the program, backing up into its "Sysreg" folder: at log-on
+// quietly and at most once in three days, or the first backup right away.
+enum class AutobackRun { AtLogOn, FirstBackup };
+std::wstring AutobackPath(const std::wstring& programFolder);
+std::wstring AutobackCommandLine(const std::wstring& programFolder, AutobackRun run);

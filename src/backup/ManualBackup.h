@@ -1,5 +1,4 @@
 #pragma once
-class Root;
-
+class ActionHost;
 // "Registrierungssicherungen": a full registry backup into today's folder by ERUNT.
-void bSicherungen_Click(Root& root);
+void bSicherungen_Click(ActionHost& host);

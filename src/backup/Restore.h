@@ -1,9 +1,6 @@
 #pragma once
-class Root;
-
+class ActionHost;
 // "Wiederherstellungen": restore the automatic backup, or list the manual ones.
-void bWiederherstellen_Click(Root& root);
+void bWiederherstellen_Click(ActionHost& host);
 // Restores the backup chosen in the list and closes the program.
-void LBackups_DblClick(Root& root);
-// A right click closes the list.
-void LBackups_MouseDown(Root& root, int button);
+void LBackups_DblClick(ActionHost& host);

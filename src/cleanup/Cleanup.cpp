@@ -1,69 +1,62 @@
 #include "cleanup/Cleanup.h"
 
 #include "app/Artwork.h"
-#include "app/Root.h"
 #include "cleanup/CleanupRules.h"
 #include "services/Dateiexistenz.h"
+#include "services/FolderListing.h"
 #include "services/Messages.h"
 #include "services/MessagePump.h"
 #include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
+#include "services/WindowsVersion.h"
+#include "ui/ActionHost.h"
+#include "ui/Windows.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"HivoraCleanup";
-constexpr wchar_t kProfilesFolder[] = L"Dokumente und Einstellungen";
 constexpr UINT kUserItem = 1;    // rBenutzer
 constexpr UINT kWindowsItem = 2; // rWindows
 // The name text of the user-name message and of rWindows.
 constexpr wchar_t kWindowsName[] = L"Windows";
+constexpr wchar_t kReportTitle[] = L" Bereinigung der Optimierung";
 
-std::wstring DrivePrefix() {
-    const std::wstring windows = WindowsDirectory();
-    return windows.size() >= 3 ? windows.substr(0, 3) : L"C:\\";
-}
-
-std::wstring SystemPrefix() {
+// The system's configuration folder, wherever Windows lives.
+std::wstring SystemConfigFolder() {
     std::wstring system = SystemDirectory();
     if (system.empty() || system.back() != L'\\')
         system += L'\\';
-    return system;
+    return system + L"Config";
 }
 
-std::wstring WindowsVersion() {
-    OSVERSIONINFOW version = {sizeof(version)};
-#ifdef _MSC_VER
-#pragma warning(suppress : 4996) // only shown to the user
-#endif
-    GetVersionExW(&version);
+std::wstring WindowsVersionText() {
+    const OSVERSIONINFOW version = WindowsVersion();
     return std::to_wstring(version.dwMajorVersion) + L"." + std::to_wstring(version.dwMinorVersion);
 }
 
 } // namespace
 
-std::wstring Cleanup::SelectedUser() {
+CleanupLoad CleanupLoadFor(bool busy, bool mainWindowEnabled) {
+    if (busy)
+        return CleanupLoad::LookUpAndStay;
+    return mainWindowEnabled ? CleanupLoad::FullCleanup : CleanupLoad::LookUpAndClose;
+}
+
+std::wstring Cleanup::SelectedUser(CleanupLoad load) {
     if (!IsLoaded())
-        Load();
+        Load(load);
     return selectedUser_;
 }
 
 void Cleanup::ShowModal() {
-    if (!IsLoaded())
-        Load();
-    if (!IsLoaded())
-        return;
-    const HWND owner = root_.Handle();
-    EnableWindow(owner, FALSE);
-    ShowWindow(Handle(), SW_SHOW);
-    MSG message;
-    while (IsLoaded() && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        DispatchWithNavigation(message);
-    }
-    EnableWindow(owner, TRUE);
-    SetForegroundWindow(owner);
+    if (IsLoaded())
+        Close();
+    Load(CleanupLoad::FullCleanup);
+    if (IsLoaded())
+        RunModal(host_.Owner(), Handle(), [this] { return !IsLoaded(); });
 }
 
-void Cleanup::Load() {
+void Cleanup::Load(CleanupLoad load) {
     if (!RegisterClass(kClassName, nullptr, LoadCursorW(nullptr, IDC_ARROW),
                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return;
@@ -71,7 +64,7 @@ void Cleanup::Load() {
     actions_ = CreatePopupMenu();
     AppendMenuW(actions_, MF_STRING | MF_DISABLED, kUserItem, L"");
     AppendMenuW(actions_, MF_STRING | MF_DISABLED, kWindowsItem,
-                (std::wstring(kWindowsName) + L" (Version: " + WindowsVersion() + L")").c_str());
+                (std::wstring(kWindowsName) + L" (Version: " + WindowsVersionText() + L")").c_str());
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(actions_), L"Vorgänge ");
 
     RECT frame = {0, 0, 320, 90};
@@ -83,16 +76,15 @@ void Cleanup::Load() {
     }
     SetMenu(Handle(), bar);
     usersFont_ = CreateUiFont(L"Century Gothic", L"Tahoma", 90, false, ScreenDpi());
-    users_ = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 20, 30, 280,
-                             200, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(users_, WM_SETFONT, reinterpret_cast<WPARAM>(usersFont_.get()), FALSE);
-    Form_Load();
+    users_ = CreateControl(Handle(), 0, L"COMBOBOX", L"", WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST,
+                           {20, 30, 300, 230}, usersFont_.get());
+    Form_Load(load);
 }
 
 int Cleanup::FindUser() {
     SendMessageW(users_, CB_RESETCONTENT, 0, 0);
     selectedUser_.clear();
-    const std::wstring profiles = DrivePrefix() + kProfilesFolder;
+    const std::wstring profiles = ProfilesFolder();
     if (!PathExists(profiles))
         return 0;
     const UserList users = ProfileUsers(profiles, Subfolders(profiles), UserName());
@@ -106,14 +98,12 @@ int Cleanup::FindUser() {
 }
 
 void Cleanup::Visit(const std::wstring& folder, const wchar_t* patterns) {
-    const std::wstring native = NativeFolder(folder);
-    const std::vector<std::wstring> files = MatchingFiles(native, patterns);
-    count_ += files.size();
-    RemoveFiles(native, files);
+    count_ += RemoveMatchingFiles(folder, patterns);
 }
 
-void Cleanup::SetState(const wchar_t* caption) {
-    SetWindowTextW(root_.Control(IDC_SBEREINIGUNG), caption);
+void Cleanup::Close() {
+    host_.ShowCleanupRunning(false);
+    DestroyWindow(Handle());
 }
 
 void Cleanup::SetMenuUser(const std::wstring& name) {
@@ -121,74 +111,62 @@ void Cleanup::SetMenuUser(const std::wstring& name) {
     ModifyMenuW(actions_, kUserItem, MF_BYCOMMAND | MF_STRING | MF_DISABLED, kUserItem, name.c_str());
 }
 
-void Cleanup::Form_Load() {
+void Cleanup::Form_Load(CleanupLoad load) {
     count_ = 0;
-    const std::wstring drive = DrivePrefix();
-    const std::wstring system = SystemPrefix();
-    const std::wstring profiles = drive + kProfilesFolder;
-
+    const std::wstring profiles = ProfilesFolder();
     if (FindUser() == 0) {
         ShowWindow(users_, SW_HIDE);
         RemoveMenu(actions_, kUserItem, MF_BYCOMMAND);
     }
-    SetState(L"1");
+    host_.ShowCleanupRunning(true);
     DoEvents();
-
     Visit(profiles + L"\\LocalService", kFirstPatternList);
     Visit(profiles + L"\\LocalService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kFirstPatternList);
     Visit(profiles + L"\\NetworkService", kFirstPatternList);
     Visit(profiles + L"\\NetworkService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kFirstPatternList);
-    Visit(system + L"Config", kFirstPatternList);
-
+    Visit(SystemConfigFolder(), kFirstPatternList);
     std::wstring user = DefaultUserFolder();
     if (user.empty())
         user = UserName();
     SetMenuUser(user);
     if (rBenutzer_.empty()) {
-        ShowMessage(root_.Handle(),
+        ShowMessage(host_.Owner(),
                     {std::wstring(L"Der Benutzername von ") + kWindowsName + L" konnte nicht ausgelesen werden. ",
                      L"Dieser Vorgang konnte daher nicht vollständig beendet werden."},
                     std::wstring(L" ") + kCleanupCaption, MB_OK | MB_ICONSTOP);
-        SetState(L"0");
-        DestroyWindow(Handle());
+        Close();
         return;
     }
-
     Visit(profiles + L"\\" + rBenutzer_, kFirstPatternList);
     Visit(profiles + L"\\" + rBenutzer_ + L"\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows",
           kFirstPatternList);
-
-    // Loaded only to look up the user name: stay loaded and hidden, so that
-    // later reads of the name do not repeat the work.
-    if (root_.BusyMarker() == L"1")
+    if (load == CleanupLoad::LookUpAndStay)
         return;
-    if (!IsWindowEnabled(root_.Handle())) {
-        SetState(L"0");
-        DestroyWindow(Handle());
+    if (load == CleanupLoad::LookUpAndClose) {
+        Close();
         return;
     }
-
-    Visit(drive + L"Windows\\System32\\Config", kSecondPatternList);
-    root_.SetTag(IDC_BOPTIMIERUNG, std::to_wstring(count_));
+    // The second list also catches the numbered copies, which only a full clean-up removes.
+    Visit(SystemConfigFolder(), kSecondPatternList);
+    SharedState& state = host_.State();
+    state.copiesRemoved = count_;
     if (count_ == 0)
-        ShowMessage(root_.Handle(), {L"Es konnten keine temporären Registrierungsdateien gefunden werden.   "},
-                    L" Bereinigung der Optimierung", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(host_.Owner(), {L"Es konnten keine temporären Registrierungsdateien gefunden werden.   "},
+                    kReportTitle, MB_OK | MB_ICONINFORMATION);
     else
-        ShowMessage(root_.Handle(),
+        ShowMessage(host_.Owner(),
                     {std::to_wstring(count_) + L" temporäre Registrierungsdateien wurden vollständig entfernt.   "},
-                    L" Bereinigung der Optimierung", MB_OK | MB_ICONINFORMATION);
-    root_.SetTag(IDC_BBEREINIGUNG, L"0");
-    SetState(L"0");
-    DestroyWindow(Handle());
+                    kReportTitle, MB_OK | MB_ICONINFORMATION);
+    state.cleanupRequested = false;
+    Close();
 }
 
 LRESULT Cleanup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
-        DestroyWindow(Handle());
+        Close();
         return 0;
     case WM_DESTROY:
-        SetState(L"0");
         users_ = nullptr;
         actions_ = nullptr;
         return 0;

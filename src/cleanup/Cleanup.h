@@ -2,39 +2,53 @@
 // The clean-up window: all its work runs while it loads. It deletes the hive
 // copies that compaction and restore leave behind, and its user list tells
 // the other actions whose profile is the current one.
-#include "app/BaseWindow.h"
 #include "services/UniqueHandle.h"
+#include "ui/BaseWindow.h"
 
 #include <cstdint>
 #include <string>
 
-class Root;
+class ActionHost;
 
 inline constexpr wchar_t kCleanupCaption[] = L" Bereinigung für Erunt und VozeZo 2009";
 
+// How a load of the window ends once the user folders are clean.
+enum class CleanupLoad {
+    // Loaded to look up the user: stays loaded and hidden, so later look-ups
+    // read the same name without repeating the work.
+    LookUpAndStay,
+    // Loaded to look up the user: closes again.
+    LookUpAndClose,
+    // Asked for by the clean-up button: also the system's configuration
+    // folder, then the report, then it closes.
+    FullCleanup,
+};
+// While a description is on screen (or start-up looks up the user) a load only
+// looks up; otherwise an enabled main window means the clean-up button asked.
+CleanupLoad CleanupLoadFor(bool busy, bool mainWindowEnabled);
+
 class Cleanup : public BaseWindow<Cleanup> {
 public:
-    explicit Cleanup(Root& root) : root_(root) {}
-
+    explicit Cleanup(ActionHost& host) : host_(host) {}
     // The selected user name of LBenutzer. Reading it loads the window, and so
     // runs the clean-up, unless the window is loaded already.
-    std::wstring SelectedUser();
-    // Shows the window modally, loading it first; a load that finishes its
-    // work closes the window again, and then nothing is shown.
+    std::wstring SelectedUser(CleanupLoad load);
+    // The full clean-up, shown modally. A window still loaded from a look-up
+    // goes first, so the work always runs; a load that finishes its work closes
+    // the window again, and then nothing is shown.
     void ShowModal();
     bool IsLoaded() const { return Handle() != nullptr; }
-
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void Load();
-    void Form_Load();
+    void Load(CleanupLoad load);
+    void Form_Load(CleanupLoad load);
     int FindUser();
     void Visit(const std::wstring& folder, const wchar_t* patterns);
-    void SetState(const wchar_t* caption);
+    void Close();
     void SetMenuUser(const std::wstring& name);
 
-    Root& root_;
+    ActionHost& host_;
     HWND users_ = nullptr;
     HMENU actions_ = nullptr;
     UniqueFont usersFont_;

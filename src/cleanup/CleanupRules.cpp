@@ -1,8 +1,12 @@
 #include "cleanup/CleanupRules.h"
 
+#include "services/Dateiexistenz.h"
 #include "services/FileDirPath.h"
+#include "services/FileSystemRedirection.h"
+#include "services/FolderListing.h"
 #include "services/MessagePump.h"
-#include "services/UniqueHandle.h"
+#include "services/Text.h"
+#include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 
 #include <algorithm>
@@ -10,23 +14,14 @@
 
 namespace {
 
-bool SameText(std::wstring_view first, std::wstring_view second) {
-    return CompareStringOrdinal(first.data(), static_cast<int>(first.size()), second.data(),
-                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
-}
-
-bool SameLetter(wchar_t first, wchar_t second) {
-    return SameText({&first, 1}, {&second, 1});
-}
-
-// Classic wildcard matching with backtracking to the last '*'.
+// Classic wildcard matching with backtracking to the last '*'; both texts are in capitals.
 bool MatchesPattern(std::wstring_view name, std::wstring_view pattern) {
     size_t n = 0, p = 0, starAt = std::wstring_view::npos, resumeAt = 0;
     while (n < name.size()) {
         if (p < pattern.size() && pattern[p] == L'*') {
             starAt = p++;
             resumeAt = n;
-        } else if (p < pattern.size() && SameLetter(pattern[p], name[n])) {
+        } else if (p < pattern.size() && pattern[p] == name[n]) {
             ++p;
             ++n;
         } else if (starAt != std::wstring_view::npos) {
@@ -41,32 +36,78 @@ bool MatchesPattern(std::wstring_view name, std::wstring_view pattern) {
     return p == pattern.size();
 }
 
-bool ByNameIgnoringCase(const std::wstring& first, const std::wstring& second) {
-    return CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
-                                static_cast<int>(second.size()), TRUE) == CSTR_LESS_THAN;
+template <typename Keep> std::vector<std::wstring> Entries(const std::wstring& folder, Keep keep) {
+    std::vector<std::wstring> names;
+    for (FolderEntry& entry : FolderEntries(folder))
+        if (keep(entry))
+            names.push_back(std::move(entry.name));
+    return names;
 }
 
-template <typename Keep> std::vector<std::wstring> Entries(const std::wstring& folder, Keep keep) {
-    std::vector<std::wstring> entries;
-    WIN32_FIND_DATAW found;
-    const UniqueFindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
-    if (!search)
-        return entries;
-    do {
-        const std::wstring_view name = found.cFileName;
-        if (name != L"." && name != L".." && keep(found))
-            entries.emplace_back(name);
-    } while (FindNextFileW(search.get(), &found));
-    std::sort(entries.begin(), entries.end(), ByNameIgnoringCase);
-    return entries;
+// How this process reaches a folder: by another path, or by the same one with
+// the file-system redirection turned off.
+struct Reach {
+    std::wstring folder;
+    bool withoutRedirection = false;
+};
+
+Reach ReachFolder(const std::wstring& folder) {
+    BOOL redirected = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &redirected) || !redirected)
+        return {folder};
+    const std::wstring system = SystemDirectory();
+    const bool inSystemFolder = folder.size() >= system.size() &&
+                                SameTextIgnoringCase(std::wstring_view(folder).substr(0, system.size()), system) &&
+                                (folder.size() == system.size() || folder[system.size()] == L'\\');
+    if (!inSystemFolder)
+        return {folder};
+    // "Sysnative" is the system's own name for the real system folder, seen from a 32-bit program.
+    const std::wstring sysnative = WindowsDirectory() + L"\\Sysnative";
+    if (!PathExists(sysnative))
+        return {folder, true};
+    return {sysnative + folder.substr(system.size())};
+}
+
+std::vector<std::wstring> MatchingFilesIn(const Reach& reach, std::wstring_view patterns) {
+    const FileSystemRedirectionOff redirectionOff(reach.withoutRedirection);
+    // The platform's own wildcard search also matches short 8.3 names, so the
+    // folder is listed whole and each long name is matched here.
+    return Entries(reach.folder, [patterns](const FolderEntry& entry) {
+        return !entry.IsFolder() && MatchesPatternList(entry.name, patterns);
+    });
+}
+
+bool RemoveFile(const Reach& reach, const std::wstring& name) {
+    const FileSystemRedirectionOff redirectionOff(reach.withoutRedirection);
+    const std::wstring path = reach.folder + L"\\" + name;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL))
+        return false;
+    if (DeleteFileW(path.c_str()))
+        return true;
+    // A file that stays (one in use) stays as it was, hidden or read-only.
+    SetFileAttributesW(path.c_str(), attributes);
+    return false;
+}
+
+// Window messages run between the files, never while the redirection is off.
+void RemoveFilesIn(const Reach& reach, const std::vector<std::wstring>& names) {
+    for (const std::wstring& name : names) {
+        if (!RemoveFile(reach, name))
+            return;
+        DoEvents();
+    }
 }
 
 } // namespace
 
-bool MatchesPatternList(std::wstring_view name, std::wstring_view patterns) {
+bool MatchesPatternList(std::wstring_view name, std::wstring_view patternList) {
+    const std::wstring upperName = UpperCase(name);
+    const std::wstring upperPatterns = UpperCase(patternList);
+    std::wstring_view patterns = upperPatterns;
     while (!patterns.empty()) {
         const size_t end = std::min(patterns.find(L';'), patterns.size());
-        if (MatchesPattern(name, patterns.substr(0, end)))
+        if (MatchesPattern(upperName, patterns.substr(0, end)))
             return true;
         patterns.remove_prefix(std::min(end + 1, patterns.size()));
     }
@@ -74,28 +115,18 @@ bool MatchesPatternList(std::wstring_view name, std::wstring_view patterns) {
 }
 
 std::vector<std::wstring> MatchingFiles(const std::wstring& folder, std::wstring_view patterns) {
-    // The platform's own wildcard search also matches short 8.3 names, so the
-    // folder is listed whole and each long name is matched here.
-    return Entries(folder, [patterns](const WIN32_FIND_DATAW& found) {
-        return !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && MatchesPatternList(found.cFileName, patterns);
-    });
+    return MatchingFilesIn({folder}, patterns);
 }
 
 void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& names) {
-    for (const std::wstring& name : names) {
-        const std::wstring path = folder + L"\\" + name;
-        if (!SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL) || !DeleteFileW(path.c_str()))
-            return;
-        DoEvents();
-    }
+    RemoveFilesIn({folder}, names);
 }
 
-std::vector<std::wstring> Subfolders(const std::wstring& folder) {
-    std::vector<std::wstring> paths = Entries(
-        folder, [](const WIN32_FIND_DATAW& found) { return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; });
-    for (std::wstring& path : paths)
-        path = folder + L"\\" + path;
-    return paths;
+size_t RemoveMatchingFiles(const std::wstring& folder, std::wstring_view patterns) {
+    const Reach reach = ReachFolder(folder);
+    const std::vector<std::wstring> names = MatchingFilesIn(reach, patterns);
+    RemoveFilesIn(reach, names);
+    return names.size();
 }
 
 UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std::wstring>& subfolders,
@@ -104,27 +135,19 @@ UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std:
         profilesFolder + L"\\All Users", profilesFolder + L"\\Default User", profilesFolder + L"\\Administrator",
         profilesFolder + L"\\LocalService", profilesFolder + L"\\NetworkService"};
     UserList users;
-    for (const std::wstring& subfolder : subfolders)
-        if (std::find(excluded.begin(), excluded.end(), subfolder) == excluded.end())
-            users.names.push_back(LastPathPart(subfolder));
+    for (const std::wstring& subfolder : subfolders) {
+        std::wstring name = LastPathPart(subfolder);
+        if (std::find(excluded.begin(), excluded.end(), subfolder) == excluded.end() && IsPlainName(name))
+            users.names.push_back(std::move(name));
+    }
     for (size_t index = 0; index < users.names.size(); ++index) {
         users.selected = static_cast<int>(index);
-        if (SameText(users.names[index], accountName))
+        if (SameTextIgnoringCase(users.names[index], accountName))
             break;
     }
     return users;
 }
 
 std::wstring NativeFolder(const std::wstring& folder) {
-    BOOL redirected = FALSE;
-    if (!IsWow64Process(GetCurrentProcess(), &redirected) || !redirected)
-        return folder;
-    const std::wstring system = SystemDirectory();
-    const bool inSystemFolder = folder.size() >= system.size() &&
-                                SameText(std::wstring_view(folder).substr(0, system.size()), system) &&
-                                (folder.size() == system.size() || folder[system.size()] == L'\\');
-    if (!inSystemFolder)
-        return folder;
-    // "Sysnative" is the system's own name for the real system folder, seen from a 32-bit program.
-    return WindowsDirectory() + L"\\Sysnative" + folder.substr(system.size());
+    return ReachFolder(folder).folder;
 }

@@ -20,11 +20,12 @@ std::vector<std::wstring> MatchingFiles(const std::wstring& folder, std::wstring
 
 // Deletes the listed files of the folder in order, read-only ones included,
 // letting window messages run between them. The first file that cannot be
-// deleted ends the run; the later ones stay.
+// deleted ends the run with its attributes as they were; the later ones stay.
 void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& names);
 
-// The sub-folders of a folder as full paths, sorted by name without regard to case.
-std::vector<std::wstring> Subfolders(const std::wstring& folder);
+// MatchingFiles and RemoveFiles in one, for a folder as NativeFolder reaches it;
+// the number of files that matched.
+size_t RemoveMatchingFiles(const std::wstring& folder, std::wstring_view patterns);
 
 struct UserList {
     std::vector<std::wstring> names;
@@ -32,10 +33,12 @@ struct UserList {
     int selected = -1;
 };
 // The profile names among the sub-folders of the profiles folder, leaving out
-// the service and template profiles.
+// the service and template profiles and names that are no plain name.
 UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std::wstring>& subfolders,
                       std::wstring_view accountName);
 
 // The path by which this process reaches a folder: a 32-bit program on 64-bit
-// Windows would otherwise be sent to the 32-bit system folder instead.
+// Windows would otherwise be sent to the 32-bit system folder instead. Where
+// Windows has no "Sysnative" alias the path stays as it is, and only
+// RemoveMatchingFiles reaches the real folder, by turning the redirection off.
 std::wstring NativeFolder(const std::wstring& folder);

@@ -4,6 +4,12 @@
 
 #include <windows.h>
 
+// Headers set for XP leave out this Vista flag; it is passed only under a UTF-8
+// code page, which no Windows before 10 has.
+#ifndef WC_ERR_INVALID_CHARS
+#define WC_ERR_INVALID_CHARS 0x00000080
+#endif
+
 namespace MultiFilePlatform {
 
 namespace {

@@ -1,15 +1,12 @@
 #include "launchers/PatchLoader.h"
 
-#include "app/Root.h"
 #include "launchers/Addresses.h"
-#include "services/BrowseFolders2k.h"
 #include "services/Dateiexistenz.h"
-#include "services/Messages.h"
 #include "services/MessagePump.h"
-#include "services/Processes.h"
-#include "services/WebSupports.h"
 #include "services/WindowsOrdner.h"
+#include "resource.h"
 #include "settings/Settings.h"
+#include "ui/ActionHost.h"
 
 namespace {
 
@@ -24,37 +21,36 @@ bool HoldsALoader(const std::wstring& folder) {
 
 } // namespace
 
-void bPatchLoader_Click(Root& root) {
-    const HWND button = root.Control(IDC_BPATCHLOADER);
+void bPatchLoader_Click(ActionHost& host) {
     // Retry offers the download and then runs the whole action again, until
     // the loader is found or the user cancels.
+    std::wstring folder;
     for (;;) {
-        EnableWindow(button, FALSE);
-        if (HoldsALoader(ReadProgramSetting(Keys::WinPatch)))
+        host.EnableButton(IDC_BPATCHLOADER, false);
+        folder = ReadProgramSetting(Keys::WinPatch);
+        if (HoldsALoader(folder))
             break;
         DoEvents();
-        root.Sleep(1);
-        const std::wstring picked = BrowseFolder(kDriveListFolder);
-        if (HoldsALoader(picked)) {
-            WriteProgramSetting(Keys::WinPatch, picked);
+        host.Wait(1);
+        // The folder just picked runs, whatever the settings file makes of it.
+        folder = host.ChooseFolder();
+        if (HoldsALoader(folder)) {
+            WriteProgramSetting(Keys::WinPatch, folder);
             DoEvents();
             break;
         }
-        if (ShowMessage(root.Handle(),
-                        {L"Die Varnhal RedezoreDereri Anwendung konnte in dem Ordner nicht gefunden werden.   ",
-                         L"Suchen Sie manuell die Datei ''vrnPatchLoader.hta'' oder laden Sie diese herunter.", L" ",
-                         L"Klicken Sie auf ''Wiederholen'' um die Anwendung aus dem Internet zu laden."},
-                        L" Kestrilo 1.41", MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY) {
-            EnableWindow(button, TRUE);
+        if (host.Ask({L"Die Varnhal RedezoreDereri Anwendung konnte in dem Ordner nicht gefunden werden.   ",
+                      L"Suchen Sie manuell die Datei ''vrnPatchLoader.hta'' oder laden Sie diese herunter.", L" ",
+                      L"Klicken Sie auf ''Wiederholen'' um die Anwendung aus dem Internet zu laden."},
+                     L" Kestrilo 1.41", MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY) {
+            host.EnableButton(IDC_BPATCHLOADER, true);
             return;
         }
-        ShellOpen(kPatchLoaderDownload);
+        host.Open(kPatchLoaderDownload);
     }
-
-    const std::wstring folder = ReadProgramSetting(Keys::WinPatch);
     const std::wstring loader = folder + (FileExists(folder + kPreferredLoader) ? kPreferredLoader : kLoader);
-    const std::wstring host = SystemDirectory() + L"\\MSHTA.EXE";
-    StartProgram(host, L"\"" + host + L"\" \"" + loader + L"\"", SW_SHOWNORMAL);
-    EnableWindow(button, TRUE);
-    root.CloseAfterHandOver();
+    const std::wstring mshta = SystemDirectory() + L"\\MSHTA.EXE";
+    host.Start(mshta, L"\"" + mshta + L"\" \"" + loader + L"\"", SW_SHOWNORMAL);
+    host.EnableButton(IDC_BPATCHLOADER, true);
+    host.CloseAfterHandOver();
 }

@@ -1,6 +1,5 @@
 #pragma once
-class Root;
-
+class ActionHost;
 // "Windows-Patch Loader": runs the publisher's patch loader with MSHTA, or
 // lets the user find it first.
-void bPatchLoader_Click(Root& root);
+void bPatchLoader_Click(ActionHost& host);

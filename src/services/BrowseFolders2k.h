@@ -1,13 +1,14 @@
 #pragma once
+#include <windows.h>
+
+#include <shlobj.h>
+
 #include <string>
 #include <string_view>
 
-// Special folder number of the computer's drive list, the root every caller uses.
-inline constexpr int kDriveListFolder = 17;
-
 // Lets the user choose a file-system folder below the given shell special
-// folder; the chosen path, or "" when cancelled or when it has no path.
-std::wstring BrowseFolder(int root);
+// folder (by default the computer's drives); the chosen path, or "" when cancelled or when it has no path.
+std::wstring BrowseFolder(int root = CSIDL_DRIVES);
 
 // The path of a chosen folder from its display title and the path the shell
 // reports; a drive's title holds a colon, which names its root.

@@ -6,10 +6,18 @@
 
 namespace {
 
-// A folder whose name has no ANSI form would reach ERUNT as question marks;
-// its short 8.3 name always has one and names the same folder.
-std::wstring InAnsiForm(const std::wstring& value) {
-    if (FitsAnsiCodePage(value))
+// A read gives back at most this many characters.
+constexpr size_t kLongestValue = 254;
+
+bool ReadsBackWhole(const std::wstring& value) {
+    return value.size() <= kLongestValue && FitsAnsiCodePage(value);
+}
+
+// A folder whose name has no ANSI form would reach ERUNT as question marks,
+// and a longer one would be read back cut; its short 8.3 name, where it has
+// one, names the same folder in fewer, ANSI characters.
+std::wstring StoredForm(const std::wstring& value) {
+    if (ReadsBackWhole(value))
         return value;
     const DWORD length = GetShortPathNameW(value.c_str(), nullptr, 0);
     if (length == 0)
@@ -19,18 +27,26 @@ std::wstring InAnsiForm(const std::wstring& value) {
     if (written == 0 || written >= length)
         return value;
     shortPath.resize(written);
-    return FitsAnsiCodePage(shortPath) ? shortPath : value;
+    return ReadsBackWhole(shortPath) ? shortPath : value;
 }
 
 } // namespace
 
 std::wstring ReadIniValue(const std::wstring& file, const std::wstring& section, const std::wstring& key) {
-    wchar_t buffer[255] = {};
-    const DWORD copied = GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer, 255, file.c_str());
+    wchar_t buffer[kLongestValue + 1] = {};
+    const DWORD copied =
+        GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer, kLongestValue + 1, file.c_str());
     return std::wstring(buffer, copied);
 }
 
 int32_t WriteIniValue(const std::wstring& file, const std::wstring& section, const std::wstring& key,
                       const std::wstring& value) {
-    return WritePrivateProfileStringW(section.c_str(), key.c_str(), InAnsiForm(value).c_str(), file.c_str());
+    return WritePrivateProfileStringW(section.c_str(), key.c_str(), StoredForm(value).c_str(), file.c_str());
+}
+
+std::optional<std::wstring> SettingsFormOfFolder(const std::wstring& folder) {
+    std::wstring stored = StoredForm(folder);
+    if (!ReadsBackWhole(stored))
+        return std::nullopt;
+    return stored;
 }

@@ -6,5 +6,10 @@
 void DispatchWithNavigation(MSG& message);
 
 // Lets every pending window message run, as the main loop would, and returns.
-// A quit request met on the way is posted again for the main loop.
-void DoEvents();
+// A quit request met on the way is posted again for the main loop, and the
+// answer is false: the program is ending.
+bool DoEvents();
+
+// Waits while the program's windows stay responsive: handlers run during the
+// wait, and the processor rests until a message comes or the time is up.
+void WaitResponsively(double seconds);

@@ -26,3 +26,7 @@ template <typename Body> void RunGuarded(const wchar_t* operation, Body&& body) 
         ShowUnexpectedError(operation, failure);
     }
 }
+
+// Titles of the messages that more than one part of the program shows.
+inline constexpr wchar_t kProgramTitle[] = L" Hivora for Win-Nt/2000/XP";
+inline constexpr wchar_t kEruntTitle[] = L" Emergency Recovery Utility";

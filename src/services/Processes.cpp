@@ -16,3 +16,7 @@ bool StartProgram(const std::wstring& executable, const std::wstring& commandLin
     const UniqueKernelHandle thread(started.hThread);
     return true;
 }
+
+std::wstring CommandPath(const std::wstring& program) {
+    return program.find(L' ') == std::wstring::npos ? program : L"\"" + program + L"\"";
+}

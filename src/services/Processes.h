@@ -7,3 +7,7 @@
 // different program (a planted "C:\Program.exe"). A bare file name such as
 // "Notepad.exe" is left to the system's search. True when the process started.
 bool StartProgram(const std::wstring& executable, const std::wstring& commandLine, int showCommand);
+
+// A program's path as the start of its command line: in quotes when it holds a
+// space, so that the program reads its arguments whole ("C:\Program Files\...").
+std::wstring CommandPath(const std::wstring& program);

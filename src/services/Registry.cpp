@@ -2,12 +2,14 @@
 
 #include "services/UniqueHandle.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
-// Query, set, create sub-key, enumerate, notify, create link.
-constexpr REGSAM kWriteAccess = 0x3F;
-// Query, enumerate, notify.
-constexpr REGSAM kReadAccess = 0x19;
+constexpr REGSAM kWriteAccess =
+    KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK;
+constexpr REGSAM kReadAccess = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY;
 
 UniqueKey OpenKey(HKEY root, const std::wstring& subKey, REGSAM access) {
     UniqueKey key;
@@ -18,8 +20,9 @@ UniqueKey OpenKey(HKEY root, const std::wstring& subKey, REGSAM access) {
 
 } // namespace
 
-bool RegistryWriteValue(HKEY root, const std::wstring& subKey, const std::wstring& name, const std::wstring& value) {
-    const UniqueKey key = OpenKey(root, subKey, kWriteAccess);
+bool RegistryWriteValue(HKEY root, const std::wstring& subKey, const std::wstring& name, const std::wstring& value,
+                        REGSAM view) {
+    const UniqueKey key = OpenKey(root, subKey, kWriteAccess | view);
     if (!key)
         return false;
     const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
@@ -27,8 +30,9 @@ bool RegistryWriteValue(HKEY root, const std::wstring& subKey, const std::wstrin
            ERROR_SUCCESS;
 }
 
-bool RegistryReadValue(HKEY root, const std::wstring& subKey, const std::wstring& name, RegistryValue& value) {
-    const UniqueKey key = OpenKey(root, subKey, kReadAccess);
+bool RegistryReadValue(HKEY root, const std::wstring& subKey, const std::wstring& name, RegistryValue& value,
+                       REGSAM view) {
+    const UniqueKey key = OpenKey(root, subKey, kReadAccess | view);
     if (!key)
         return false;
     DWORD type = 0;
@@ -52,11 +56,13 @@ bool RegistryReadValue(HKEY root, const std::wstring& subKey, const std::wstring
     }
     case REG_BINARY:
     case REG_DWORD: {
-        uint32_t number = 0;
-        DWORD bytes = sizeof(number);
-        if (RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &bytes) !=
-            ERROR_SUCCESS)
+        // Read whole, whatever its length: a longer binary value is still a value.
+        std::vector<BYTE> bytes(size);
+        if (size > 0 &&
+            RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, bytes.data(), &size) != ERROR_SUCCESS)
             return false;
+        uint32_t number = 0;
+        std::memcpy(&number, bytes.data(), std::min<size_t>(size, sizeof(number)));
         value = number;
         return true;
     }
@@ -66,7 +72,7 @@ bool RegistryReadValue(HKEY root, const std::wstring& subKey, const std::wstring
     }
 }
 
-bool RegistryDeleteValue(HKEY root, const std::wstring& subKey, const std::wstring& name) {
-    const UniqueKey key = OpenKey(root, subKey, kWriteAccess);
+bool RegistryDeleteValue(HKEY root, const std::wstring& subKey, const std::wstring& name, REGSAM view) {
+    const UniqueKey key = OpenKey(root, subKey, kWriteAccess | view);
     return key && RegDeleteValueW(key.get(), name.c_str()) == ERROR_SUCCESS;
 }

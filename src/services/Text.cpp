@@ -38,3 +38,18 @@ bool FitsAnsiCodePage(std::wstring_view text) {
     // so compare the round trip instead of trusting the "default char used" flag.
     return FromAnsi(ToAnsi(text)) == text;
 }
+
+std::wstring UpperCase(std::wstring_view text) {
+    std::wstring upper(text);
+    if (!upper.empty())
+        CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    return upper;
+}
+
+int CompareIgnoringCase(std::wstring_view first, std::wstring_view second) {
+    return UpperCase(first).compare(UpperCase(second));
+}
+
+bool SameTextIgnoringCase(std::wstring_view first, std::wstring_view second) {
+    return first.size() == second.size() && UpperCase(first) == UpperCase(second);
+}

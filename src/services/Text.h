@@ -1,5 +1,6 @@
 #pragma once
-// The program works in UTF-16; these convert at the edges where the system fixes bytes.
+// The program works in UTF-16; these convert at the edges where the system fixes bytes,
+// and compare names the way the file system does.
 #include <string>
 #include <string_view>
 
@@ -11,3 +12,10 @@ std::string ToAnsi(std::wstring_view text);
 bool FitsAnsiCodePage(std::wstring_view text);
 // Text of a narrow message (an exception's what()), which is ASCII or UTF-8.
 std::wstring FromUtf8(std::string_view text);
+
+// The text in capitals by the system's case table, as the file system compares names;
+// locale-independent, so a Turkish "i" still becomes "I".
+std::wstring UpperCase(std::wstring_view text);
+// Ordinal comparison without regard to letter case: below, at or above zero.
+int CompareIgnoringCase(std::wstring_view first, std::wstring_view second);
+bool SameTextIgnoringCase(std::wstring_view first, std::wstring_view second);

@@ -3,6 +3,8 @@
 #include "services/Messages.h"
 #include "services/UniqueHandle.h"
 
+#include <algorithm>
+
 namespace {
 
 std::wstring TextOf(const RegistryValue& value) {
@@ -10,10 +12,14 @@ std::wstring TextOf(const RegistryValue& value) {
     return text ? *text : std::wstring();
 }
 
+std::wstring PlainOrEmpty(std::wstring name) {
+    return IsPlainName(name) ? name : std::wstring();
+}
+
 std::wstring GuardedUserValue(const wchar_t* operation, const wchar_t* subKey, const wchar_t* name) {
     std::wstring result;
     RunGuarded(operation, [&] { result = TextOf(RegistryGetKeyValue(HKEY_CURRENT_USER, subKey, name)); });
-    return result;
+    return PlainOrEmpty(std::move(result));
 }
 
 } // namespace
@@ -63,6 +69,12 @@ RegistryValue RegistryGetKeyValue(HKEY root, const std::wstring& subKey, const s
     return result;
 }
 
+bool IsPlainName(std::wstring_view name) {
+    const bool onlyDotsAndSpaces = name.find_first_not_of(L". ") == std::wstring_view::npos;
+    const auto unfit = [](wchar_t c) { return c < 0x20 || c == 0x7F || c == L'\\' || c == L'/' || c == L':'; };
+    return !onlyDotsAndSpaces && std::none_of(name.begin(), name.end(), unfit);
+}
+
 std::wstring DefaultUserName() {
     return GuardedUserValue(L"DefaultUserName", L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName");
 }
@@ -80,7 +92,7 @@ std::wstring UserName() {
         if (GetUserNameW(buffer, &size))
             result = TrimNulls(std::wstring_view(buffer, 100));
     });
-    return result;
+    return PlainOrEmpty(std::move(result));
 }
 
 std::wstring TrimNulls(std::wstring_view text) {

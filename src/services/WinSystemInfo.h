@@ -9,9 +9,15 @@
 // the bytes of a binary value, or a DWORD.
 RegistryValue RegistryGetKeyValue(HKEY root, const std::wstring& subKey, const std::wstring& name);
 
-// The registered user name of the machine's setup information, or "".
+// True when a user name can be joined into a profile path as one folder name:
+// not only dots and spaces (".", ".." and "" would name another folder), and
+// free of path separators, drive colons and control characters.
+bool IsPlainName(std::wstring_view name);
+
+// Each of these answers "" unless the name it finds is a plain name.
+// The registered user name of the machine's setup information.
 std::wstring DefaultUserName();
-// The logon user name recorded by the shell, or "".
+// The logon user name recorded by the shell.
 std::wstring DefaultUserFolder();
 // The account the program runs under.
 std::wstring UserName();

@@ -19,3 +19,21 @@ std::wstring WindowsDirectory() {
 std::wstring SystemDirectory() {
     return FolderFrom(GetSystemDirectoryW);
 }
+
+std::wstring ProfilesFolder() {
+    const std::wstring windows = WindowsDirectory();
+    return (windows.size() >= 3 ? windows.substr(0, 3) : L"C:\\") + L"Dokumente und Einstellungen";
+}
+
+bool Is64BitWindows() {
+#ifdef _WIN64
+    return true;
+#else
+    // Looked up: Windows 2000 and XP before SP2 lack it, and they are 32-bit only.
+    using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+    const auto isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    return isWow64Process && isWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}

@@ -1,17 +1,19 @@
 #include "settings/Optionen.h"
 
 #include "app/Artwork.h"
-#include "app/Root.h"
 #include "backup/LanguageFiles.h"
 #include "launchers/Addresses.h"
 #include "resource.h"
 #include "services/AppPaths.h"
-#include "services/BrowseFolders2k.h"
 #include "services/Dateiexistenz.h"
+#include "services/FolderListing.h"
+#include "services/IniFiles.h"
 #include "services/Messages.h"
 #include "services/MessagePump.h"
 #include "services/Processes.h"
 #include "services/UniqueHandle.h"
+#include "ui/ActionHost.h"
+#include "ui/Windows.h"
 #include "services/WebSupports.h"
 #include "settings/Settings.h"
 
@@ -23,7 +25,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"HivoraOptionen";
 constexpr UINT_PTR kTimer1 = 1;
-constexpr wchar_t kEruntTitle[] = L" Emergency Recovery Utility";
+constexpr wchar_t kHivoraTitle[] = L" Hivora";
 
 struct ControlLayout {
     int id;
@@ -65,15 +67,8 @@ int Scaled(int twips, int dpi) {
 }
 
 bool HoldsFiles(const std::wstring& folder) {
-    WIN32_FIND_DATAW found;
-    const UniqueFindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
-    if (!search)
-        return false;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            return true;
-    } while (FindNextFileW(search.get(), &found));
-    return false;
+    const std::vector<FolderEntry> entries = FolderEntries(folder);
+    return std::any_of(entries.begin(), entries.end(), [](const FolderEntry& entry) { return !entry.IsFolder(); });
 }
 
 std::string FileBytes(const std::wstring& path) {
@@ -112,56 +107,43 @@ struct Optionen::ToolFolder {
     int focusAfterwards;
 };
 
-void Optionen::ShowModal() {
+SettingsOutcome Optionen::ShowModal() {
     const int dpi = ScreenDpi();
     if (!RegisterClass(kClassName, nullptr, LoadCursorW(nullptr, IDC_ARROW),
                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
-        return;
+        return outcome_;
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     RECT frame = {0, 0, Scaled(6225, dpi), Scaled(4695, dpi)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
     RECT owner;
-    GetWindowRect(root_.Handle(), &owner);
+    GetWindowRect(host_.Owner(), &owner);
     OffsetRect(&frame, owner.left + (owner.right - owner.left - (frame.right - frame.left)) / 2 - frame.left,
                owner.top + (owner.bottom - owner.top - (frame.bottom - frame.top)) / 2 - frame.top);
-    if (!CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClassName, kOptionenCaption, kStyle, frame.left,
-                         frame.top, frame.right - frame.left, frame.bottom - frame.top, root_.Handle(), nullptr,
-                         GetModuleHandleW(nullptr), this))
-        return;
+    if (!CreateTopLevel(kClassName, kOptionenCaption, kStyle, frame, host_.Owner(),
+                        WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT))
+        return outcome_;
     font_ = CreateUiFont(L"Tahoma", L"Arial", 90, false, dpi);
     CreateControls();
     Form_Load();
-
-    EnableWindow(root_.Handle(), FALSE);
-    ShowWindow(Handle(), SW_SHOW);
     SetFocus(GetDlgItem(Handle(), IDC_TINSTALL));
-    MSG message;
-    while (!done_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        DispatchWithNavigation(message);
-    }
-    EnableWindow(root_.Handle(), TRUE);
-    if (Handle())
-        DestroyWindow(Handle());
-    SetForegroundWindow(root_.Handle());
+    RunModal(host_.Owner(), Handle(), [this] { return done_; });
+    Destroy();
+    return outcome_;
 }
 
 void Optionen::CreateControls() {
     const int dpi = ScreenDpi();
     for (const ControlLayout& control : kControls) {
-        const HWND created = CreateWindowExW(
-            0, control.className, control.caption, WS_CHILD | WS_VISIBLE | control.style, Scaled(control.left, dpi),
-            Scaled(control.top, dpi), Scaled(control.width, dpi), std::max(1, Scaled(control.height, dpi)), Handle(),
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        const RECT place = {Scaled(control.left, dpi), Scaled(control.top, dpi),
+                            Scaled(control.left + control.width, dpi),
+                            Scaled(control.top, dpi) + std::max(1, Scaled(control.height, dpi))};
+        CreateControl(Handle(), control.id, control.className, control.caption, WS_VISIBLE | control.style, place,
+                      font_.get());
     }
 }
 
 std::wstring Optionen::FieldText(int id) const {
-    const HWND field = GetDlgItem(Handle(), id);
-    const int length = GetWindowTextLengthW(field);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(field, text.data(), length + 1)));
-    return text;
+    return WindowText(GetDlgItem(Handle(), id));
 }
 
 SettingsFields Optionen::Fields() const {
@@ -199,8 +181,18 @@ void Optionen::Timer1_Timer() {
     }
 }
 
+// The folder the user picks, or "" when cancelled or when the settings file
+// could not hold it so that ERUNT reads it back as the same folder.
+std::wstring Optionen::ChooseStorableFolder() {
+    const std::wstring folder = host_.ChooseFolder();
+    if (folder.empty() || SettingsFormOfFolder(folder))
+        return folder;
+    ShowMessage(Handle(), {kUnstorableFolderMessage}, kHivoraTitle, MB_OK | MB_ICONEXCLAMATION);
+    return {};
+}
+
 void Optionen::ChooseToolFolder(const ToolFolder& tool) {
-    const std::wstring folder = BrowseFolder(kDriveListFolder);
+    const std::wstring folder = ChooseStorableFolder();
     if (folder.empty())
         return;
     const bool complete = std::all_of(tool.executables.begin(), tool.executables.end(),
@@ -219,7 +211,7 @@ void Optionen::ChooseToolFolder(const ToolFolder& tool) {
 }
 
 void Optionen::bSicherungen_Click() {
-    const std::wstring folder = BrowseFolder(kDriveListFolder);
+    const std::wstring folder = ChooseStorableFolder();
     if (folder.empty())
         return;
     if (HoldsFiles(folder) &&
@@ -238,32 +230,33 @@ void Optionen::CheckLOC() {
         return;
     if (ShowMessage(Handle(), {L"Möchten Sie die Sprache ''Deutsch'' für Erunt und NtRegOpt installieren ?   "},
                     kEruntTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
-        root_.SetTag(IDC_BCREATELOC, L"1");
+        outcome_.languageFilesWanted = true;
 }
 
 void Optionen::bReady_Click() {
     if (!PathExists(FieldText(IDC_TINSTALL))) {
         ShowMessage(Handle(),
                     {L"Der Installationsordner ist ungültig oder Zugriffsfehler während der Überprüfung.    "},
-                    L" Hivora", MB_OK | MB_ICONSTOP);
+                    kHivoraTitle, MB_OK | MB_ICONSTOP);
         return;
     }
     if (!PathExists(FieldText(IDC_TSICHERUNGEN))) {
         ShowMessage(Handle(), {L"Der Sicherungsordner ist ungültig oder Zugriffsfehler während der Überprüfung.    "},
-                    L" Hivora", MB_OK | MB_ICONSTOP);
+                    kHivoraTitle, MB_OK | MB_ICONSTOP);
         return;
     }
     CheckLOC();
-    SetDatabase(Fields(), ProgramFolder());
-    DoEvents();
-    if (root_.Tag(IDC_BCREATELOC) == L"1") {
-        root_.SetTag(IDC_BCREATELOC, L"0");
-        bCreateLOC_Click(root_);
+    if (!SetDatabase(Fields(), ProgramFolder())) {
+        ShowMessage(Handle(),
+                    {L"Die Einstellungen konnten nicht gespeichert werden.   ",
+                     L"Bitte starten Sie das Programm mit Administratorrechten und versuchen Sie es erneut."},
+                    kHivoraTitle, MB_OK | MB_ICONSTOP);
+        outcome_ = {};
+        return;
     }
-    // A fresh start computes every button's state from the new settings.
-    const std::wstring program = ProgramFolder() + L"\\" + ProgramName() + L".exe";
-    StartProgram(program, program, SW_SHOWNORMAL);
-    ExitProcess(0);
+    DoEvents();
+    outcome_.stored = true;
+    done_ = true;
 }
 
 LRESULT Optionen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -345,10 +338,14 @@ LRESULT Optionen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void bKonfiguration_Click(Root& root) {
-    Optionen(root).ShowModal();
-    if (root.Tag(IDC_BCREATELOC) == L"1") {
-        root.SetTag(IDC_BCREATELOC, L"0");
-        bCreateLOC_Click(root);
-    }
+void bKonfiguration_Click(ActionHost& host) {
+    const SettingsOutcome outcome = Optionen(host).ShowModal();
+    if (outcome.languageFilesWanted)
+        bCreateLOC_Click();
+    if (!outcome.stored)
+        return;
+    // A fresh start computes every button's state from the new settings.
+    const std::wstring program = ProgramPath();
+    host.Start(program, CommandPath(program), SW_SHOWNORMAL);
+    host.EndProgram(0);
 }

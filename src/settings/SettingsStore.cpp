@@ -3,6 +3,7 @@
 #include "services/Dateiexistenz.h"
 #include "services/IniFiles.h"
 #include "services/MessagePump.h"
+#include "services/Text.h"
 #include "settings/Settings.h"
 
 #include <windows.h>
@@ -22,8 +23,8 @@ public:
         return (installFolder.empty() ? programFolder_ : installFolder) + L"\\ERUNT.INI";
     }
     std::wstring Read(const wchar_t* key) const { return ReadIniValue(ProgramFile(), kSettingsSection, key); }
-    void Write(const wchar_t* key, const std::wstring& value) const {
-        WriteIniValue(ProgramFile(), kSettingsSection, key, value);
+    bool Write(const wchar_t* key, const std::wstring& value) const {
+        return WriteIniValue(ProgramFile(), kSettingsSection, key, value) != 0;
     }
 
 private:
@@ -36,27 +37,40 @@ std::wstring ToolFolder(const SettingsFiles& files, const wchar_t* key, const wc
     return !folder.empty() && !FileExists(folder + executable) ? std::wstring() : folder;
 }
 
+// The long form of an existing folder; the text itself for a missing one.
+std::wstring LongForm(const std::wstring& folder) {
+    const DWORD length = GetLongPathNameW(folder.c_str(), nullptr, 0);
+    if (length == 0)
+        return folder;
+    std::wstring longPath(length, L'\0');
+    const DWORD written = GetLongPathNameW(folder.c_str(), longPath.data(), length);
+    if (written == 0 || written >= length)
+        return folder;
+    longPath.resize(written);
+    return longPath;
+}
+
+// A folder stored in its short 8.3 form is still the same folder.
 bool SameFolder(const std::wstring& first, const std::wstring& second) {
-    return CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
-                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+    return SameTextIgnoringCase(LongForm(first), LongForm(second));
 }
 
 // ERUNT's file does not hold the program's own keys, so copying it over the
 // program's file would lose them; they are written back as they were.
-void CarryOver(const SettingsFiles& files, const std::wstring& eruntFile) {
+bool CarryOver(const SettingsFiles& files, const std::wstring& eruntFile) {
     const std::wstring programFile = files.ProgramFile();
     const std::wstring backup = files.ProgramFolder() + L"\\ERUNT.INI_BAK";
-    if (!FileExists(backup))
-        CopyFileW(programFile.c_str(), backup.c_str(), TRUE);
+    bool stored = FileExists(backup) || CopyFileW(programFile.c_str(), backup.c_str(), TRUE);
 
     std::array<std::pair<const wchar_t*, std::wstring>, 4> ownKeys = {
         {{Keys::InstallFolder, {}}, {Keys::BootClean, {}}, {Keys::RegCleaner, {}}, {Keys::WinPatch, {}}}};
     for (auto& [key, value] : ownKeys)
         value = files.Read(key);
-    CopyFileW(eruntFile.c_str(), programFile.c_str(), FALSE);
+    stored = CopyFileW(eruntFile.c_str(), programFile.c_str(), FALSE) && stored;
     for (const auto& [key, value] : ownKeys)
-        files.Write(key, value);
+        stored = files.Write(key, value) && stored;
     DoEvents();
+    return stored;
 }
 
 } // namespace
@@ -77,15 +91,15 @@ SettingsFields GetDatabase(const std::wstring& programFolder) {
     return fields;
 }
 
-void SetDatabase(const SettingsFields& fields, const std::wstring& programFolder) {
+bool SetDatabase(const SettingsFields& fields, const std::wstring& programFolder) {
     const SettingsFiles files(programFolder);
-    files.Write(Keys::InstallFolder, fields.tInstall);
+    bool stored = files.Write(Keys::InstallFolder, fields.tInstall);
     const std::wstring eruntFile = files.EruntFile(fields.tInstall);
-    files.Write(Keys::BootClean, fields.tBootClean);
-    files.Write(Keys::RegCleaner, fields.tCleaner);
+    stored = files.Write(Keys::BootClean, fields.tBootClean) && stored;
+    stored = files.Write(Keys::RegCleaner, fields.tCleaner) && stored;
 
     const auto writeErunt = [&](const wchar_t* key, const std::wstring& value) {
-        WriteIniValue(eruntFile, kSettingsSection, key, value);
+        stored = WriteIniValue(eruntFile, kSettingsSection, key, value) != 0 && stored;
     };
     writeErunt(Keys::DefaultDestinationFolder, fields.tSicherungen);
     writeErunt(Keys::AppendDateToFolderEditField, fields.bSubfolder ? L"1" : L"0");
@@ -99,5 +113,6 @@ void SetDatabase(const SettingsFields& fields, const std::wstring& programFolder
 
     const std::wstring eruntFolder = fields.tInstall.empty() ? programFolder : fields.tInstall;
     if (!SameFolder(programFolder, eruntFolder))
-        CarryOver(files, eruntFile);
+        stored = CarryOver(files, eruntFile) && stored;
+    return stored;
 }

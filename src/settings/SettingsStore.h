@@ -13,10 +13,11 @@ struct SettingsFields {
 };
 
 // Both work on the settings files of the given program folder (the running
-// program's, ProgramFolder()); every failure is passed over, and a missing
-// file reads as empty values.
+// program's, ProgramFolder()); a missing file reads as empty values. A store
+// runs to its end whatever fails and answers false when any write or copy of
+// a settings file failed.
 SettingsFields GetDatabase(const std::wstring& programFolder);
-void SetDatabase(const SettingsFields& fields, const std::wstring& programFolder);
+bool SetDatabase(const SettingsFields& fields, const std::wstring& programFolder);
 
 // The folder settings a tool folder must hold its executable in.
 inline constexpr wchar_t kPrefetchCleaner[] = L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE";

@@ -6,6 +6,8 @@
 #include "cleanup/CleanupRules.h"
 #include "services/WindowsOrdner.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -137,7 +139,7 @@ TEST_F(BadInputTest, ARunValueThatCannotBeWrittenLeavesTheSwitchOff) {
     constexpr wchar_t kRunParent[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
     HKEY parent = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunParent, 0, KEY_ALL_ACCESS, &parent), ERROR_SUCCESS);
-    RegDeleteTreeW(parent, L"Run");
+    SHDeleteKeyW(parent, L"Run");
     InstallProgramWithErunt(scenario);
     auto program = StartAndExpectWorking();
     for (int click = 0; click < 2; ++click) {
@@ -156,8 +158,7 @@ TEST_F(BadInputTest, ARunValueThatCannotBeWrittenLeavesTheSwitchOff) {
 
 // The clean-up meets files it may not delete.
 TEST_F(BadInputTest, LockedHiveCopiesStayAndReadOnlyOnesGoWithoutACrash) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName", REG_SZ, L"Test",
-                    10);
+    SHSetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName", REG_SZ, L"Test", 10);
     const std::wstring config = NativeFolder(SystemDirectory() + L"\\config");
     CreateDirectoryW(config.c_str(), nullptr);
     for (const wchar_t* patterns : {kFirstPatternList, kSecondPatternList})
@@ -176,7 +177,7 @@ TEST_F(BadInputTest, LockedHiveCopiesStayAndReadOnlyOnesGoWithoutACrash) {
     ASSERT_TRUE(report);
     EXPECT_NE(GetFileAttributesW(locked.c_str()), INVALID_FILE_ATTRIBUTES) << "a file in use stays";
     EXPECT_EQ(program.WaitForExit(10s), 0u);
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName");
+    SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName");
     SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(readOnly.c_str());
 }

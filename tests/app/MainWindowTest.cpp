@@ -1,6 +1,8 @@
 // The start-up, the main window and its hover descriptions, driven through the real program.
 #include "Installation.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,13 +68,14 @@ TEST_F(MainWindowTest, MissingEruntIsReportedAndRetryOpensTheDownloadPage) {
     EXPECT_EQ(box->text, L"Diese Anwendung benötigt das installierte Programm ''Erunt'' welches kostenlos ist.   \n"
                          L"Erunt - Das Emergency Recovery Utility NT Version 1.1j, 27.07.2006 (Freeware)\n"
                          L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.\n"
-                         L"Download unter: https://www.larshederer.homepage.t-online.de/erunt/");
+                         L"Download unter: https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download");
     EXPECT_EQ(box->buttons.size(), 2u);
 
     const auto opened = scenario.WaitForLog(1);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].name, L"browser.exe");
-    EXPECT_NE(opened[0].commandLine.find(L"https://www.larshederer.homepage.t-online.de/erunt/"), std::wstring::npos);
+    EXPECT_NE(opened[0].commandLine.find(L"https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download"),
+              std::wstring::npos);
 
     ASSERT_NE(program.MainWindow(), nullptr) << "the window opens even with /Auto";
     EXPECT_FALSE(IsEnabled(program.Control(IDC_BSICHERUNGEN)));
@@ -148,14 +151,14 @@ class OldWindowsTest : public MainWindowTest, public testing::WithParamInterface
 TEST_P(OldWindowsTest, IsRefusedWithExitCodeOne) {
     const std::wstring name = L"Hivora9x.exe";
     const std::wstring key = L"Software\\Wine\\AppDefaults\\" + name;
-    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Version", REG_SZ, GetParam(),
-                              static_cast<DWORD>((wcslen(GetParam()) + 1) * sizeof(wchar_t))),
+    ASSERT_EQ(SHSetValueW(HKEY_CURRENT_USER, key.c_str(), L"Version", REG_SZ, GetParam(),
+                          static_cast<DWORD>((wcslen(GetParam()) + 1) * sizeof(wchar_t))),
               ERROR_SUCCESS);
     InstallProgramWithErunt(scenario);
     scenario.CopyIn(Scenario::BuiltProgram(), name);
     auto program = scenario.Start({}, name);
     const auto box = program.AnswerMessageBox(IDOK);
-    RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+    SHDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
     ASSERT_TRUE(box);
     EXPECT_EQ(box->title, L" Hivora for Win-Nt/2000/XP");
     EXPECT_EQ(box->text, L"Diese Anwendung kann nur unter Microsoft® Windows 2000/XP/Vista verwendet werden.   ");

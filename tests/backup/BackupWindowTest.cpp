@@ -6,6 +6,8 @@
 #include "services/Registry.h"
 #include "services/WindowsOrdner.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -262,7 +264,7 @@ protected:
         BackupWindowTest::SetUp();
         InstallProgramWithErunt(scenario);
         // A registered user name spares the start-up its look-up in the clean-up window.
-        RegSetKeyValueW(HKEY_CURRENT_USER, kSetupKey, L"DefName", REG_SZ, L"Test", 10);
+        SHSetValueW(HKEY_CURRENT_USER, kSetupKey, L"DefName", REG_SZ, L"Test", 10);
         wchar_t account[256] = {};
         DWORD size = 256;
         GetUserNameW(account, &size);
@@ -277,7 +279,7 @@ protected:
                 RemoveFiles(folder, MatchingFiles(folder, patterns));
     }
     void TearDown() override {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kSetupKey, L"DefName");
+        SHDeleteValueW(HKEY_CURRENT_USER, kSetupKey, L"DefName");
         for (const std::wstring& file : created_) {
             SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileW(file.c_str());

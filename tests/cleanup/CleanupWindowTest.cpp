@@ -4,6 +4,8 @@
 #include "cleanup/CleanupRules.h"
 #include "services/WindowsOrdner.h"
 
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,7 +14,7 @@ using namespace std::chrono_literals;
 
 TEST(CleanupWindowTest, ALookUpCleansQuietlyAndStaysLoadedAndHidden) {
     // Without a registered user name the start-up asks the clean-up window for one.
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName");
+    SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName");
     const std::wstring config = NativeFolder(SystemDirectory() + L"\\config");
     CreateDirectoryW(config.c_str(), nullptr);
     const std::wstring copy = config + L"\\SOFTWARE.BAK";

@@ -124,7 +124,8 @@ TEST_F(LaunchersTest, UpdatesOpenTheTextInTheEditorAndTheHomePageAndStayOpen) {
     EXPECT_EQ(editor[0].show, SW_SHOWNOACTIVATE) << "the editor does not take the focus";
     const auto browser = scenario.RecordsOf(L"browser.exe");
     ASSERT_EQ(browser.size(), 1u);
-    EXPECT_NE(browser[0].commandLine.find(L"https://www.larshederer.homepage.t-online.de/erunt/"), std::wstring::npos);
+    EXPECT_NE(browser[0].commandLine.find(L"https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download"),
+              std::wstring::npos);
     EXPECT_FALSE(program.WaitForExit(1500ms)) << "the program stays open";
 }
 

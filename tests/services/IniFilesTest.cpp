@@ -1,77 +1,32 @@
 #include "services/IniFiles.h"
 
 #include "ScratchFolder.h"
-#include "services/Text.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class IniFilesTest : public testing::Test {
-protected:
-    ScratchFolder folder_;
-    std::wstring file_ = folder_ / L"ERUNT.INI";
-};
-
-TEST_F(IniFilesTest, MissingFileSectionOrKeyReadsEmpty) {
-    EXPECT_EQ(ReadIniValue(file_, L"ERUNT", L"InstallFolder"), L"");
-    WriteBytes(file_, "[ERUNT]\r\nInstallFolder=C:\\Erunt\r\n");
-    EXPECT_EQ(ReadIniValue(file_, L"Other", L"InstallFolder"), L"");
-    EXPECT_EQ(ReadIniValue(file_, L"ERUNT", L"BootClean"), L"");
-}
-
-TEST_F(IniFilesTest, SectionAndKeyIgnoreLetterCase) {
-    WriteBytes(file_, "[ERUNT]\r\nInstallFolder=C:\\Erunt\r\n");
-    EXPECT_EQ(ReadIniValue(file_, L"erunt", L"INSTALLFOLDER"), L"C:\\Erunt");
-    WriteIniValue(file_, L"Erunt", L"installfolder", L"D:\\Tools");
-    EXPECT_EQ(ReadIniValue(file_, L"ERUNT", L"InstallFolder"), L"D:\\Tools");
-    EXPECT_EQ(ReadBytes(file_).find("D:\\Tools"), ReadBytes(file_).rfind("D:\\Tools")) << "replaced, not added";
-}
-
-TEST_F(IniFilesTest, LongValueIsCutTo254Characters) {
-    const std::string value(300, 'x');
-    WriteBytes(file_, "[ERUNT]\r\nDefaultDestinationFolder=" + value + "\r\n");
-    EXPECT_EQ(ReadIniValue(file_, L"ERUNT", L"DefaultDestinationFolder"), std::wstring(254, L'x'));
-}
-
-TEST_F(IniFilesTest, WritingCreatesFileSectionAndKeyAndKeepsOtherLines) {
-    WriteBytes(folder_ / L"other.ini", "; ERUNT's own comment\r\n[ERUNT]\r\nDateFormat=yyyy/mm/dd\r\n");
-    const std::wstring other = folder_ / L"other.ini";
-    EXPECT_NE(WriteIniValue(other, L"ERUNT", L"BootClean", L"C:\\Prefetch"), 0);
-    EXPECT_EQ(ReadIniValue(other, L"ERUNT", L"DateFormat"), L"yyyy/mm/dd");
-    EXPECT_NE(ReadBytes(other).find("; ERUNT's own comment"), std::string::npos);
-
-    EXPECT_NE(WriteIniValue(file_, L"ERUNT", L"InstallFolder", L"C:\\Erunt"), 0);
-    EXPECT_EQ(ReadIniValue(file_, L"ERUNT", L"InstallFolder"), L"C:\\Erunt");
-    EXPECT_NE(ReadBytes(file_).find("[ERUNT]"), std::string::npos);
-}
-
-TEST_F(IniFilesTest, EmptyValueKeepsTheKey) {
-    WriteIniValue(file_, L"ERUNT", L"RegCleaner", L"C:\\RegCleaner");
-    WriteIniValue(file_, L"ERUNT", L"RegCleaner", L"");
-    EXPECT_NE(ReadBytes(file_).find("RegCleaner=\r\n"), std::string::npos);
-    EXPECT_EQ(ReadIniValue(file_, L"ERUNT", L"RegCleaner"), L"");
-}
-
-TEST_F(IniFilesTest, UmlautsRoundTripAndStayAnsiInTheFile) {
-    const std::wstring folder = L"C:\\Programme\\Größe für Jürgen ÄÖÜ";
-    WriteIniValue(file_, L"ERUNT", L"InstallFolder", folder);
-    EXPECT_EQ(ReadIniValue(file_, L"ERUNT", L"InstallFolder"), folder);
-    EXPECT_NE(ReadBytes(file_).find(ToAnsi(folder)), std::string::npos) << "ERUNT reads the file as ANSI text";
-}
-
-TEST_F(IniFilesTest, FolderOutsideTheAnsiCodePageIsStoredInItsShortForm) {
-    for (const std::wstring name : {L"Резервные копии", L"Αντίγραφα ασφαλείας"}) {
-        const std::wstring folder = folder_ / name;
-        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-        WriteIniValue(file_, L"ERUNT", L"DefaultDestinationFolder", folder);
-
-        const std::wstring stored = ReadIniValue(file_, L"ERUNT", L"DefaultDestinationFolder");
-        EXPECT_TRUE(FitsAnsiCodePage(stored)) << "no question marks in ERUNT's file";
-        wchar_t longForm[MAX_PATH] = {};
-        ASSERT_NE(GetLongPathNameW(stored.c_str(), longForm, MAX_PATH), 0u);
-        EXPECT_EQ(std::filesystem::path(longForm).filename().wstring(), name) << "the short form names the folder";
-        EXPECT_EQ(ReadBytes(file_).find('?'), std::string::npos);
+// A folder is kept only in a form that the file gives back as the same folder.
+TEST(SettingsFormOfFolderTest, IsTheFolderOrItsShortNameOrNone) {
+    enum Kept { Whole, Short, None };
+    ScratchFolder root;
+    const std::wstring cyrillic = root / L"Резервные копии";
+    ASSERT_TRUE(CreateDirectoryW(cyrillic.c_str(), nullptr));
+    const std::pair<std::wstring, Kept> rows[] = {{root.Path(), Whole},
+                                                  {L"C:\\Programme\\Größe für Jürgen", Whole},
+                                                  {L"C:\\" + std::wstring(251, L'x'), Whole},
+                                                  {cyrillic, Short},
+                                                  {root / L"Αντίγραφα", None},
+                                                  {L"C:\\" + std::wstring(252, L'x'), None}};
+    for (const auto& [folder, kept] : rows) {
+        const std::optional<std::wstring> form = SettingsFormOfFolder(folder);
+        ASSERT_EQ(form.has_value(), kept != None) << folder;
+        if (kept == None)
+            continue;
+        EXPECT_EQ(*form == folder, kept == Whole) << folder;
+        EXPECT_EQ(GetFileAttributesW(form->c_str()), GetFileAttributesW(folder.c_str())) << "names the same folder";
+        WriteIniValue(root / L"ERUNT.INI", L"ERUNT", L"InstallFolder", folder);
+        EXPECT_EQ(ReadIniValue(root / L"ERUNT.INI", L"ERUNT", L"InstallFolder"), *form) << folder;
     }
 }
 

@@ -72,7 +72,7 @@ std::wstring ChooseInDialog(const std::wstring& folder, int button) {
         else if (WaitForFolderTree(dialog))
             PressButton(dialog, button);
     });
-    std::wstring chosen = BrowseFolder(kDriveListFolder);
+    std::wstring chosen = BrowseFolder();
     EXPECT_TRUE(answer.Seen()) << "the folder dialog was shown";
     return chosen;
 }

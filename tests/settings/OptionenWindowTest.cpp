@@ -68,10 +68,10 @@ TEST_F(OptionenTest, AnEruntFolderWithoutNtregoptIsRefusedAndRetryOffersTheDownl
     EXPECT_EQ(refusal->text, L"In diesem Ordner konnte keine Installation von Erunt und NtRegOpt gefunden werden.   \n"
                              L"Erunt - Das Emergency Recovery Utility NT Version 1.1g, 02.11.2004 (Freeware)\n"
                              L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.\n"
-                             L"Download unter: https://www.larshederer.homepage.t-online.de/erunt/");
+                             L"Download unter: https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download");
     const auto browser = scenario.WaitForLog(1);
     ASSERT_EQ(browser.size(), 1u);
-    EXPECT_NE(browser[0].commandLine.find(L"larshederer"), std::wstring::npos);
+    EXPECT_NE(browser[0].commandLine.find(L"ERUNT+Emergency+Recovery+Utility+NT"), std::wstring::npos);
     EXPECT_EQ(Setting(L"InstallFolder"), scenario.Folder()) << "nothing stored";
 }
 

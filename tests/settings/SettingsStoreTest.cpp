@@ -8,150 +8,82 @@
 
 namespace {
 
-// A program folder and a separate ERUNT folder, each with its own ERUNT.INI.
+// A program folder with a short 8.3 name and a separate ERUNT folder.
 class SettingsStoreTest : public testing::Test {
 protected:
     ScratchFolder root_;
-    std::wstring program_ = root_ / L"Hivora";
-    std::wstring erunt_ = root_ / L"Erunt";
+    std::wstring program_ = Made(root_ / L"Hivora Programm");
+    std::wstring erunt_ = Made(root_ / L"Erunt");
+    std::wstring programFile_ = program_ + L"\\ERUNT.INI";
+    std::wstring eruntFile_ = erunt_ + L"\\ERUNT.INI";
+    std::wstring backup_ = program_ + L"\\ERUNT.INI_BAK";
 
-    void SetUp() override {
-        CreateDirectoryW(program_.c_str(), nullptr);
-        CreateDirectoryW(erunt_.c_str(), nullptr);
-    }
-    std::wstring ProgramFile() const { return program_ + L"\\ERUNT.INI"; }
-    std::wstring EruntFile() const { return erunt_ + L"\\ERUNT.INI"; }
+    static std::wstring Made(std::wstring folder) { return CreateDirectoryW(folder.c_str(), nullptr), folder; }
     static std::wstring Read(const std::wstring& file, const wchar_t* key) { return ReadIniValue(file, L"ERUNT", key); }
     static void Write(const std::wstring& file, const wchar_t* key, const std::wstring& value) {
         WriteIniValue(file, L"ERUNT", key, value);
     }
-    SettingsFields Fields(const std::wstring& install) const {
-        SettingsFields fields;
-        fields.tInstall = install;
-        fields.tSicherungen = root_ / L"Sicherungen";
-        return fields;
+    bool Store(const std::wstring& install, const std::wstring& folder) {
+        return SetDatabase({install, L"D:\\Sicherungen", false, true, L"C:\\Prefetch", L"C:\\RegCleaner"}, folder);
     }
 };
 
-TEST_F(SettingsStoreTest, StoringIntoTheProgramsOwnFolderMakesNoCopy) {
-    Write(ProgramFile(), L"WinPatch", L"C:\\Patches");
-    std::wstring sameFolderOtherCase = program_;
-    CharUpperW(sameFolderOtherCase.data());
-    SettingsFields fields = Fields(sameFolderOtherCase);
-    fields.bComplete = true;
-    SetDatabase(fields, program_);
-
-    EXPECT_FALSE(PathExists(program_ + L"\\ERUNT.INI_BAK"));
-    EXPECT_EQ(Read(ProgramFile(), L"DisableFastBackup"), L"1");
-    EXPECT_EQ(Read(ProgramFile(), L"DateFormat"), L"yyyy/mm/dd");
-    EXPECT_EQ(Read(ProgramFile(), L"WinPatch"), L"C:\\Patches");
-}
-
-TEST_F(SettingsStoreTest, EmptyInstallFolderSendsEruntsKeysToTheProgramFile) {
-    SettingsFields fields = Fields(L"");
-    fields.bSubfolder = true;
-    SetDatabase(fields, program_);
-
-    EXPECT_EQ(Read(ProgramFile(), L"InstallFolder"), L"");
-    EXPECT_NE(ReadBytes(ProgramFile()).find("InstallFolder=\r\n"), std::string::npos) << "stored empty, not removed";
-    EXPECT_EQ(Read(ProgramFile(), L"DefaultDestinationFolder"), fields.tSicherungen);
-    EXPECT_EQ(Read(ProgramFile(), L"AppendDateToFolderEditField"), L"1");
-    EXPECT_EQ(Read(ProgramFile(), L"DisableFastBackup"), L"0");
-    EXPECT_EQ(Read(ProgramFile(), L"DateSeparator"), L"-");
-    EXPECT_EQ(Read(ProgramFile(), L"TimeFormat"), L"hh:mm:ss");
-    EXPECT_EQ(Read(ProgramFile(), L"TimeSeparator"), L".");
-    EXPECT_FALSE(PathExists(program_ + L"\\ERUNT.INI_BAK"));
-}
-
-TEST_F(SettingsStoreTest, CarryOverKeepsTheProgramsOwnKeys) {
-    Write(ProgramFile(), L"InstallFolder", L"C:\\Alt");
-    Write(ProgramFile(), L"WinPatch", L"C:\\Patches");
-    Write(EruntFile(), L"ExcludeList", L"ERUNTs own");
-
-    SettingsFields fields = Fields(erunt_);
-    fields.tBootClean = L"C:\\Prefetch";
-    fields.tCleaner = L"C:\\RegCleaner";
-    SetDatabase(fields, program_);
-
-    EXPECT_EQ(Read(ProgramFile(), L"ExcludeList"), L"ERUNTs own") << "ERUNT's file came over";
-    EXPECT_EQ(Read(ProgramFile(), L"DefaultDestinationFolder"), fields.tSicherungen);
-    EXPECT_EQ(Read(ProgramFile(), L"InstallFolder"), erunt_);
-    EXPECT_EQ(Read(ProgramFile(), L"BootClean"), L"C:\\Prefetch");
-    EXPECT_EQ(Read(ProgramFile(), L"RegCleaner"), L"C:\\RegCleaner");
-    EXPECT_EQ(Read(ProgramFile(), L"WinPatch"), L"C:\\Patches");
-    EXPECT_EQ(Read(EruntFile(), L"InstallFolder"), L"") << "ERUNT's file gets only ERUNT's keys";
-}
-
-TEST_F(SettingsStoreTest, TheBackupOfTheProgramFileIsMadeOnce) {
-    Write(ProgramFile(), L"WinPatch", L"vorher");
-    SetDatabase(Fields(erunt_), program_);
-    const std::string backup = ReadBytes(program_ + L"\\ERUNT.INI_BAK");
-    EXPECT_NE(backup.find("WinPatch=vorher"), std::string::npos);
-    EXPECT_EQ(backup.find("DateFormat"), std::string::npos) << "taken before ERUNT's file came over";
-
-    Write(ProgramFile(), L"WinPatch", L"nachher");
-    SetDatabase(Fields(erunt_), program_);
-    EXPECT_EQ(ReadBytes(program_ + L"\\ERUNT.INI_BAK"), backup);
-}
-
-TEST_F(SettingsStoreTest, FlagsTickTheirBoxesWhenTheyReadAsANumberOtherThanZero) {
-    Write(ProgramFile(), L"InstallFolder", erunt_);
-    for (const auto& [value, ticked] : {std::pair{L"1", true}, std::pair{L"2", true}, std::pair{L"0", false},
-                                        std::pair{L"", false}, std::pair{L"x", false}}) {
-        Write(EruntFile(), L"AppendDateToFolderEditField", value);
-        Write(EruntFile(), L"DisableFastBackup", value);
-        const SettingsFields fields = GetDatabase(program_);
-        EXPECT_EQ(fields.bSubfolder, ticked) << "value " << static_cast<char>(value[0]);
-        EXPECT_EQ(fields.bComplete, ticked);
+TEST_F(SettingsStoreTest, TheProgramFolderUnderAnotherSpellingGetsNoCopy) {
+    wchar_t shortForm[MAX_PATH] = {};
+    ASSERT_NE(std::wstring(shortForm, GetShortPathNameW(program_.c_str(), shortForm, MAX_PATH)), program_);
+    for (const std::wstring& install : {std::wstring(), root_ / L"HIVORA PROGRAMM", std::wstring(shortForm)}) {
+        EXPECT_TRUE(Store(install, program_));
+        EXPECT_FALSE(PathExists(backup_)) << install;
+        EXPECT_EQ(Read(programFile_, L"InstallFolder"), install);
+        EXPECT_EQ(Read(programFile_, L"DisableFastBackup"), L"1");
     }
 }
 
-TEST_F(SettingsStoreTest, LoadingReadsEachKeyFromItsFile) {
-    Write(ProgramFile(), L"InstallFolder", erunt_);
-    Write(ProgramFile(), L"DefaultDestinationFolder", L"aus der Programmdatei");
-    Write(EruntFile(), L"DefaultDestinationFolder", L"D:\\Sicherungen");
-    const SettingsFields fields = GetDatabase(program_);
-    EXPECT_EQ(fields.tInstall, erunt_);
-    EXPECT_EQ(fields.tSicherungen, L"D:\\Sicherungen");
+TEST_F(SettingsStoreTest, CarryOverKeepsTheOwnKeysAndTheFirstBackup) {
+    Write(programFile_, L"WinPatch", L"C:\\Patches");
+    Write(eruntFile_, L"ExcludeList", L"ERUNTs own");
+    ASSERT_TRUE(Store(erunt_, program_));
+    const std::string backup = ReadBytes(backup_);
+    EXPECT_NE(backup.find("WinPatch=C:\\Patches"), std::string::npos);
+    EXPECT_EQ(backup.find("ExcludeList"), std::string::npos) << "taken before ERUNT's file came over";
+    for (const std::wstring& line : std::vector<std::wstring>{
+             L"InstallFolder=" + erunt_, L"BootClean=C:\\Prefetch", L"RegCleaner=C:\\RegCleaner",
+             L"WinPatch=C:\\Patches", L"ExcludeList=ERUNTs own", L"DefaultDestinationFolder=D:\\Sicherungen",
+             L"AppendDateToFolderEditField=0", L"DisableFastBackup=1", L"DateFormat=yyyy/mm/dd", L"DateSeparator=-",
+             L"TimeFormat=hh:mm:ss", L"TimeSeparator=."}) {
+        const size_t equals = line.find(L'=');
+        EXPECT_EQ(Read(programFile_, line.substr(0, equals).c_str()), line.substr(equals + 1)) << line;
+    }
+
+    Write(programFile_, L"WinPatch", L"nachher");
+    Store(erunt_, program_);
+    EXPECT_EQ(ReadBytes(backup_), backup);
+    EXPECT_FALSE(Store(root_ / L"fehlt", program_)) << "ERUNT's file cannot be written";
+    EXPECT_FALSE(Store(L"", root_ / L"fehlt")) << "the program's file cannot be written";
 }
 
-TEST_F(SettingsStoreTest, EmptyInstallFolderShowsTheProgramFolderOnlyWhenItsFileExists) {
-    SettingsFields fields = GetDatabase(program_);
-    EXPECT_EQ(fields.tInstall, L"");
-    EXPECT_EQ(fields.tSicherungen, L"");
-    EXPECT_FALSE(fields.bSubfolder);
+TEST_F(SettingsStoreTest, LoadingReadsEachFieldFromItsFile) {
+    EXPECT_EQ(GetDatabase(program_).tInstall, L"") << "no program settings file yet";
+    Write(programFile_, L"BootClean", erunt_);
+    EXPECT_EQ(GetDatabase(program_).tInstall, program_);
 
-    Write(ProgramFile(), L"DefaultDestinationFolder", L"D:\\Sicherungen");
-    fields = GetDatabase(program_);
-    EXPECT_EQ(fields.tInstall, program_);
-    EXPECT_EQ(fields.tSicherungen, L"D:\\Sicherungen") << "ERUNT's keys come from the program folder then";
-}
-
-TEST_F(SettingsStoreTest, ToolFolderWithoutItsProgramShowsEmptyAndTheFileKeepsIt) {
-    const std::wstring cleaner = root_ / L"RegCleaner";
-    const std::wstring prefetch = root_ / L"Prefetch";
-    CreateDirectoryW(cleaner.c_str(), nullptr);
-    CreateDirectoryW(prefetch.c_str(), nullptr);
-    WriteBytes(prefetch + kPrefetchCleaner, "MZ");
-    Write(ProgramFile(), L"RegCleaner", cleaner);
-    Write(ProgramFile(), L"BootClean", prefetch);
-
-    const SettingsFields fields = GetDatabase(program_);
-    EXPECT_EQ(fields.tCleaner, L"");
-    EXPECT_EQ(fields.tBootClean, prefetch);
-    EXPECT_EQ(Read(ProgramFile(), L"RegCleaner"), cleaner);
-}
-
-TEST_F(SettingsStoreTest, FolderOutsideTheAnsiCodePageIsStoredSoThatItStillNamesTheFolder) {
-    const std::wstring erunt = root_ / L"Программы Erunt";
-    ASSERT_TRUE(CreateDirectoryW(erunt.c_str(), nullptr));
-    SetDatabase(Fields(erunt), program_);
-
-    const SettingsFields fields = GetDatabase(program_);
-    wchar_t longForm[MAX_PATH] = {};
-    ASSERT_NE(GetLongPathNameW(fields.tInstall.c_str(), longForm, MAX_PATH), 0u) << "names an existing folder";
-    EXPECT_EQ(std::wstring(longForm).substr(std::wstring(longForm).rfind(L'\\') + 1), L"Программы Erunt");
-    EXPECT_EQ(Read(erunt + L"\\ERUNT.INI", L"DateSeparator"), L"-") << "ERUNT's keys went into that folder";
+    WriteBytes(erunt_ + kPrefetchCleaner, "MZ");
+    Write(programFile_, L"RegCleaner", program_);
+    Write(programFile_, L"InstallFolder", erunt_);
+    Write(eruntFile_, L"DefaultDestinationFolder", L"D:\\Sicherungen");
+    for (const auto& [value, ticked] :
+         {std::pair{L"1", true}, {L"2", true}, {L"0", false}, {L"", false}, {L"x", false}}) {
+        Write(eruntFile_, L"AppendDateToFolderEditField", value);
+        Write(eruntFile_, L"DisableFastBackup", value);
+        const SettingsFields fields = GetDatabase(program_);
+        EXPECT_EQ(fields.bSubfolder, ticked) << value;
+        EXPECT_EQ(fields.bComplete, ticked) << value;
+        EXPECT_EQ(fields.tInstall, erunt_);
+        EXPECT_EQ(fields.tSicherungen, L"D:\\Sicherungen");
+        EXPECT_EQ(fields.tBootClean, erunt_);
+        EXPECT_EQ(fields.tCleaner, L"") << "no REGCLEANR.EXE there";
+    }
+    EXPECT_EQ(Read(programFile_, L"RegCleaner"), program_);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Scenario.h"
 
+#include <shlwapi.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -92,7 +94,7 @@ bool SetDefaultValue(HKEY root, const std::wstring& key, REGSAM view, const std:
 void DeleteSubKey(HKEY root, const std::wstring& parent, const std::wstring& name, REGSAM view) {
     UniqueKey opened;
     if (RegOpenKeyExW(root, parent.c_str(), 0, KEY_ALL_ACCESS | view, opened.put()) == ERROR_SUCCESS)
-        RegDeleteTreeW(opened.get(), name.c_str());
+        SHDeleteKeyW(opened.get(), name.c_str());
 }
 
 // Where the program's path ends: at its closing quote, or, unquoted, after ".exe"

@@ -3,21 +3,32 @@
 // WM_NCCREATE and hands every message to Derived::HandleMessage.
 #include <windows.h>
 
+#include <utility>
+
 template <class Derived> class BaseWindow {
 public:
     HWND Handle() const noexcept { return window_; }
 
 protected:
     BaseWindow() = default;
-    ~BaseWindow() {
-        if (window_)
-            DestroyWindow(window_);
+    ~BaseWindow() { Destroy(); }
+    // Stops handing messages to the object first, then destroys the window,
+    // whose last messages go to the default handling: a window that outlives
+    // (part of) its object never reaches it. A derived class whose members
+    // the window's messages use calls this first in its own destructor.
+    void Destroy() {
+        if (window_) {
+            SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+            DestroyWindow(std::exchange(window_, nullptr));
+        }
     }
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
 
-    static bool RegisterClass(const wchar_t* className, HICON icon, HCURSOR cursor, HBRUSH background = nullptr) {
+    static bool RegisterClass(const wchar_t* className, HICON icon, HCURSOR cursor, HBRUSH background = nullptr,
+                              UINT style = 0) {
         WNDCLASSEXW windowClass = {sizeof(windowClass)};
+        windowClass.style = style;
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hIcon = icon;
@@ -27,10 +38,11 @@ protected:
         return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }
 
-    bool CreateTopLevel(const wchar_t* className, const wchar_t* caption, DWORD style, const RECT& frame) {
-        return CreateWindowExW(0, className, caption, style, frame.left, frame.top, frame.right - frame.left,
-                               frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr),
-                               static_cast<Derived*>(this)) != nullptr;
+    bool CreateTopLevel(const wchar_t* className, const wchar_t* caption, DWORD style, const RECT& frame,
+                        HWND owner = nullptr, DWORD extendedStyle = 0) {
+        return CreateWindowExW(extendedStyle, className, caption, style, frame.left, frame.top,
+                               frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                               GetModuleHandleW(nullptr), static_cast<Derived*>(this)) != nullptr;
     }
 
     bool CreateChild(const wchar_t* className, const wchar_t* text, DWORD style, HWND parent, int id,

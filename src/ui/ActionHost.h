@@ -1,0 +1,67 @@
+#pragma once
+// What an action (a button's handler, a feature window) may ask of the main
+// window. The main window implements it; tests implement it to record what an
+// action decides without any window.
+#include <windows.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The state the actions share, kept by the main window.
+struct SharedState {
+    // A hover description is on screen, or start-up is looking up the user.
+    bool busy = false;
+    // "Optimierungsbereinigung" asked for a clean-up that has not finished yet.
+    bool cleanupRequested = false;
+    // Hive copies the last full clean-up found.
+    uint64_t copiesRemoved = 0;
+    // The folder the list of backups showed last; at first the start folder.
+    std::wstring listedFolder;
+};
+
+class ActionHost {
+public:
+    // The window that owns the actions' message boxes and dialogs.
+    virtual HWND Owner() const = 0;
+    // A modal message; lines are joined by one line feed. Answers IDOK, IDYES, ...
+    virtual int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) = 0;
+    // Starts an outside program without waiting; true when it started.
+    virtual bool Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) = 0;
+    // Opens a document or a web address in the shell.
+    virtual void Open(const std::wstring& target) = 0;
+    // A folder the user picks below the drive list; "" when cancelled.
+    virtual std::wstring ChooseFolder() = 0;
+
+    virtual void EnableButton(int buttonId, bool enabled) = 0;
+    // The hourglass over the program's windows, until switched off again.
+    virtual void ShowWaitPointer(bool shown) = 0;
+    // Waits while the windows stay responsive: handlers run meanwhile.
+    virtual void Wait(double seconds) = 0;
+    // Ends the program a second after an action handed its work to an outside
+    // tool; no further action starts meanwhile. The caller returns at once.
+    virtual void CloseAfterHandOver() = 0;
+    // Ends the program through its message loop with this exit code.
+    virtual void EndProgram(int exitCode) = 0;
+
+    // The user whose profile folders count: the registered user, else the one
+    // the clean-up window selects.
+    virtual std::wstring UserForProfiles() = 0;
+    // Shows the full clean-up in its window, modally.
+    virtual void ShowCleanupWindow() = 0;
+    // The hidden state label of the clean-up: shown "1" while it works.
+    virtual void ShowCleanupRunning(bool running) = 0;
+
+    // The list of manual backups over the description panel; an empty list is not shown.
+    virtual void ShowBackupList(const std::vector<std::wstring>& entries) = 0;
+    virtual void HideBackupList() = 0;
+    // The selected entry of the list; "" when none.
+    virtual std::wstring SelectedBackup() const = 0;
+
+    virtual SharedState& State() = 0;
+
+protected:
+    ~ActionHost() = default;
+};
