@@ -1,14 +1,11 @@
 // Gives arbitrary bytes to every reading operation of clsMultiFile as a container file. Besides the sanitizers'
-// findings it stops on anything written outside the target folder, and on anything written at all for a
-// container that was refused.
+// findings it stops on anything written outside the target folder, or at all for a refused container.
 #include "container/clsMultiFile.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <string>
 
 namespace fs = std::filesystem;
 
@@ -19,57 +16,50 @@ void Check(bool Condition) {
         std::abort();
 }
 
-class ProgressCheck : public clsMultiFileEvents {
-public:
+// The input file and the target folder, alone in a folder of their own that is removed at exit. Reading never
+// reports writing, nor a counter that wrapped.
+struct Work : clsMultiFileEvents {
+    ~Work() override { fs::remove_all(Folder); }
     void FileWritten(const std::string&, int32_t, int32_t, int32_t) override { Check(false); }
-    void FilesExtract(const std::string&, int32_t ByteToWrite, int32_t ByteWritten, int32_t PercentWritten) override {
-        Check(ByteToWrite >= 0 && ByteWritten >= 0 && PercentWritten >= 0);
+    void FilesExtract(const std::string&, int32_t ToWrite, int32_t Written, int32_t Percent) override {
+        Check(ToWrite >= 0 && Written >= 0 && Percent >= 0);
     }
+    const fs::path Folder = fs::temp_directory_path() / ("hivora-fuzz-" + std::to_string(std::random_device{}()));
+    const fs::path Container = Folder / "input.loc", Target = Folder / "target";
 };
-
-// The input file and the target folder, alone in a folder of their own that is removed at exit.
-struct WorkFolder {
-    WorkFolder() { fs::create_directories(Target); }
-    ~WorkFolder() {
-        std::error_code error;
-        fs::remove_all(Folder, error);
-    }
-    const fs::path Folder =
-        fs::temp_directory_path() / ("hivora-container-fuzz-" + std::to_string(std::random_device{}()));
-    const fs::path Container = Folder / "input.loc";
-    const fs::path Target = Folder / "target";
-};
-
-// The first member name of a directory text, to ask for that member by name.
-std::string FirstName(const std::optional<std::string>& Directory) {
-    return Directory ? Directory->substr(0, Directory->find_first_of("\t\r")) : std::string();
-}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
-    static const WorkFolder work;
-    std::ofstream(work.Container, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(Data), static_cast<std::streamsize>(Size));
-
-    ProgressCheck events;
-    const clsMultiFile multiFile(&events);
+    static Work work;
+    fs::create_directories(work.Target);
+    std::ofstream(work.Container, std::ios::binary).write(reinterpret_cast<const char*>(Data), std::streamsize(Size));
+    const clsMultiFile multiFile(&work);
     const bool isContainer = multiFile.IsCompactFile(work.Container);
     const auto directory = multiFile.CompactFileInfo(work.Container);
-    Check(isContainer || !directory);
-    const std::string name = FirstName(directory);
-    Check(multiFile.ExtractFile2String(work.Container, name).size() <= Size);
+    const std::string firstName = directory ? directory->substr(0, directory->find_first_of("\t\r")) : "";
+    Check((isContainer || !directory) && multiFile.ExtractFile2String(work.Container, firstName).size() <= Size);
     const bool extracted = multiFile.ExtractFiles(work.Container, work.Target);
-    Check(isContainer || !extracted);
-    Check(extracted || fs::is_empty(work.Target));
-    multiFile.ExtractFiles(work.Container, work.Target, name);
-
-    for (const auto& entry : fs::recursive_directory_iterator(work.Folder)) {
-        const fs::path& path = entry.path();
-        Check(path == work.Container || path == work.Target ||
-              (path.parent_path() == work.Target && entry.is_regular_file()));
-    }
-    for (const auto& entry : fs::directory_iterator(work.Target))
-        fs::remove(entry.path());
+    Check((isContainer || !extracted) && (extracted || fs::is_empty(work.Target)));
+    multiFile.ExtractFiles(work.Container, work.Target, firstName);
+    for (const auto& entry : fs::recursive_directory_iterator(work.Folder))
+        Check(entry.path() == work.Container || entry.path() == work.Target ||
+              (entry.path().parent_path() == work.Target && entry.is_regular_file()));
+    fs::remove_all(work.Target);
     return 0;
 }
+
+#ifdef HIVORA_FUZZ_REPLAY
+// Without libFuzzer: runs every file of the folders given once, so that the tests replay the starting corpus and
+// every crash input found so far. An empty run means the folders were not found.
+int main(int argc, char** argv) {
+    int replayed = 0;
+    for (int folder = 1; folder < argc; ++folder)
+        for (const auto& entry : fs::directory_iterator(argv[folder])) {
+            std::ifstream file(entry.path(), std::ios::binary);
+            const std::string input{std::istreambuf_iterator<char>(file), {}};
+            replayed += !LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.data()), input.size());
+        }
+    return replayed > 0 ? 0 : 1;
+}
+#endif

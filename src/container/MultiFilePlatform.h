@@ -2,31 +2,54 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 
 // The few things the container needs that differ between Windows and other systems.
 namespace MultiFilePlatform {
 
-// The ANSI code page bytes of a file name; no value when the name has a character the code page cannot hold.
-std::optional<std::string> FileNameToAnsi(const std::filesystem::path& FileName);
+// A path in the system's own form: wide on Windows, which names files in UTF-16, bytes elsewhere.
+#ifdef _WIN32
+using Path = std::wstring;
+inline constexpr wchar_t Separator = L'\\';
+#else
+using Path = std::string;
+inline constexpr char Separator = '/';
+#endif
 
-// The path component for a member name of ANSI code page bytes; no value when the bytes are not valid there.
-std::optional<std::filesystem::path> AnsiToFileName(const std::string& Name);
+// Whether the character ends a folder part of a path; Windows takes "/" as well as its own.
+inline bool IsSeparator(Path::value_type Character) {
+    return Character == Separator || Character == '/';
+}
+// Folder and name joined by the separator, which is not doubled when the folder ends in one already.
+Path Join(const Path& Folder, const Path& Name);
+
+// The path made absolute against the current folder; no value when the system cannot do so.
+std::optional<Path> FullPath(const Path& RelativeOrFull);
+// A regular file without the hidden and system attributes: other files count as missing, both as files to queue
+// and as containers.
+bool FileExists(const Path& FilePath);
+bool FolderExists(const Path& FolderPath);
+// Removes a file if there is one.
+void RemoveFile(const Path& FilePath);
+// Moves From over To, replacing a file there.
+bool Rename(const Path& From, const Path& To);
+
+// The ANSI code page bytes of a file name; no value when the name has a character the code page cannot hold.
+std::optional<std::string> FileNameToAnsi(const Path& FileName);
+// The file name for a member name of ANSI code page bytes; no value when the bytes are not valid there or do not
+// turn into a name without a folder part.
+std::optional<Path> AnsiToFileName(const std::string& Name);
 
 // Member names are matched the way the file system matches names: without regard to letter case.
 bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Second);
-
-// Hidden and system files are treated as missing, both as files to queue and as containers.
-bool IsHiddenOrSystem(const std::filesystem::path& Path);
 
 // An open file, unbuffered: callers read and write in large blocks. Closed when destroyed.
 class File {
 public:
     enum class Access { Read, Create };
     // Create replaces the content of an existing file. IsOpen tells whether opening worked.
-    File(const std::filesystem::path& Path, Access Mode);
+    File(const Path& FilePath, Access Mode);
     ~File();
     File(const File&) = delete;
     File& operator=(const File&) = delete;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,12 +13,50 @@
 // Without an ANSI code page the name bytes are used as they are, and nothing is hidden or system.
 namespace MultiFilePlatform {
 
-std::optional<std::string> FileNameToAnsi(const std::filesystem::path& FileName) {
-    return FileName.string();
+namespace {
+
+bool HasType(const Path& FilePath, mode_t Type) {
+    struct stat status {};
+    return stat(FilePath.c_str(), &status) == 0 && (status.st_mode & S_IFMT) == Type;
 }
 
-std::optional<std::filesystem::path> AnsiToFileName(const std::string& Name) {
-    return std::filesystem::path(Name);
+struct FreeMemory {
+    void operator()(char* Memory) const { std::free(Memory); }
+};
+
+} // namespace
+
+std::optional<Path> FullPath(const Path& RelativeOrFull) {
+    if (RelativeOrFull.starts_with('/'))
+        return RelativeOrFull;
+    const std::unique_ptr<char, FreeMemory> current(getcwd(nullptr, 0));
+    if (!current)
+        return std::nullopt;
+    return Join(current.get(), RelativeOrFull);
+}
+
+bool FileExists(const Path& FilePath) {
+    return HasType(FilePath, S_IFREG);
+}
+
+bool FolderExists(const Path& FolderPath) {
+    return HasType(FolderPath, S_IFDIR);
+}
+
+void RemoveFile(const Path& FilePath) {
+    unlink(FilePath.c_str());
+}
+
+bool Rename(const Path& From, const Path& To) {
+    return std::rename(From.c_str(), To.c_str()) == 0;
+}
+
+std::optional<std::string> FileNameToAnsi(const Path& FileName) {
+    return FileName;
+}
+
+std::optional<Path> AnsiToFileName(const std::string& Name) {
+    return Name;
 }
 
 bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Second) {
@@ -23,13 +64,9 @@ bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Sec
     return std::ranges::equal(First, Second, [&](char a, char b) { return lower(a) == lower(b); });
 }
 
-bool IsHiddenOrSystem(const std::filesystem::path&) {
-    return false;
-}
-
-File::File(const std::filesystem::path& Path, Access Mode)
-    : Handle(Mode == Access::Read ? open(Path.c_str(), O_RDONLY | O_CLOEXEC)
-                                  : open(Path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)) {}
+File::File(const Path& FilePath, Access Mode)
+    : Handle(Mode == Access::Read ? open(FilePath.c_str(), O_RDONLY | O_CLOEXEC)
+                                  : open(FilePath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)) {}
 
 File::~File() {
     Close();

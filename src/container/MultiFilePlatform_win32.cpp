@@ -33,11 +33,45 @@ std::optional<std::wstring> AnsiToWide(const std::string& Text) {
     return wide;
 }
 
+DWORD Attributes(const Path& FilePath) {
+    return GetFileAttributesW(FilePath.c_str());
+}
+
 } // namespace
 
-std::optional<std::string> FileNameToAnsi(const std::filesystem::path& FileName) {
-    const std::wstring& wide = FileName.native();
-    if (wide.empty())
+std::optional<Path> FullPath(const Path& RelativeOrFull) {
+    const DWORD length = GetFullPathNameW(RelativeOrFull.c_str(), 0, nullptr, nullptr);
+    if (length == 0)
+        return std::nullopt;
+    Path full(length, L'\0');
+    const DWORD written = GetFullPathNameW(RelativeOrFull.c_str(), length, full.data(), nullptr);
+    if (written == 0 || written >= length)
+        return std::nullopt;
+    full.resize(written);
+    return full;
+}
+
+bool FileExists(const Path& FilePath) {
+    const DWORD attributes = Attributes(FilePath);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+bool FolderExists(const Path& FolderPath) {
+    const DWORD attributes = Attributes(FolderPath);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void RemoveFile(const Path& FilePath) {
+    DeleteFileW(FilePath.c_str());
+}
+
+bool Rename(const Path& From, const Path& To) {
+    return MoveFileExW(From.c_str(), To.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+std::optional<std::string> FileNameToAnsi(const Path& FileName) {
+    if (FileName.empty())
         return std::string();
     // No best-fit mapping: "é" must not quietly become "e", and the name must turn back into the same file.
     // A UTF-8 code page takes neither the flag nor the default-character report.
@@ -45,21 +79,22 @@ std::optional<std::string> FileNameToAnsi(const std::filesystem::path& FileName)
     BOOL usedDefault = FALSE;
     BOOL* const usedDefaultReport = utf8 ? nullptr : &usedDefault;
     const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-    const int length = static_cast<int>(wide.size());
+    const int length = static_cast<int>(FileName.size());
     const int ansiLength =
-        WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, nullptr, usedDefaultReport);
+        WideCharToMultiByte(CP_ACP, flags, FileName.data(), length, nullptr, 0, nullptr, usedDefaultReport);
     if (ansiLength <= 0 || usedDefault)
         return std::nullopt;
     std::string ansi(static_cast<size_t>(ansiLength), '\0');
-    WideCharToMultiByte(CP_ACP, flags, wide.data(), length, ansi.data(), ansiLength, nullptr, usedDefaultReport);
+    WideCharToMultiByte(CP_ACP, flags, FileName.data(), length, ansi.data(), ansiLength, nullptr, usedDefaultReport);
     return ansi;
 }
 
-std::optional<std::filesystem::path> AnsiToFileName(const std::string& Name) {
+std::optional<Path> AnsiToFileName(const std::string& Name) {
     auto wide = AnsiToWide(Name);
-    if (!wide)
+    // The code page conversion must not produce a folder part or a drive either.
+    if (!wide || wide->find_first_of(L"\\/:") != std::wstring::npos)
         return std::nullopt;
-    return std::filesystem::path(std::move(*wide));
+    return wide;
 }
 
 bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Second) {
@@ -73,16 +108,11 @@ bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Sec
     return *first == *second;
 }
 
-bool IsHiddenOrSystem(const std::filesystem::path& Path) {
-    const DWORD attributes = GetFileAttributesW(Path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
-}
-
-File::File(const std::filesystem::path& Path, Access Mode)
+File::File(const Path& FilePath, Access Mode)
     : Handle(reinterpret_cast<intptr_t>(
-          Mode == Access::Read ? CreateFileW(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                             OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)
-                               : CreateFileW(Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+          Mode == Access::Read ? CreateFileW(FilePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                             nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)
+                               : CreateFileW(FilePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                              FILE_ATTRIBUTE_NORMAL, nullptr))) {}
 
 File::~File() {

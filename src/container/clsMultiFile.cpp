@@ -1,16 +1,12 @@
 #include "container/clsMultiFile.h"
 
-#include "container/MultiFilePlatform.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <string_view>
-#include <system_error>
 
-namespace fs = std::filesystem;
 using MultiFilePlatform::File;
 
 namespace {
@@ -36,12 +32,6 @@ struct Directory {
     std::vector<Member> Members;
 };
 
-// Hidden and system files count as missing, as containers and as files to queue.
-bool FileExists(const fs::path& Path) {
-    std::error_code error;
-    return fs::is_regular_file(Path, error) && !MultiFilePlatform::IsHiddenOrSystem(Path);
-}
-
 // The length of an open file that ends in the marker; no value for anything else.
 std::optional<int64_t> MarkedLength(const File& Container) {
     const auto length = Container.IsOpen() ? Container.Length() : std::nullopt;
@@ -55,8 +45,8 @@ std::optional<int64_t> MarkedLength(const File& Container) {
 
 // A container opened for reading; Length has a value only for a file that exists and ends in the marker.
 struct ContainerFile {
-    explicit ContainerFile(const fs::path& Path) : Stream(Path, File::Access::Read) {
-        if (FileExists(Path))
+    explicit ContainerFile(const MultiFilePath& Path) : Stream(Path, File::Access::Read) {
+        if (MultiFilePlatform::FileExists(Path))
             Length = MarkedLength(Stream);
     }
     File Stream;
@@ -167,15 +157,14 @@ std::optional<Directory> ReadCheckedDirectory(const ContainerFile& Container) {
     return ParseDirectory(*block, *Container.Length - static_cast<int64_t>(block->size()));
 }
 
-bool ExtractMember(const File& Container, const Member& Member, const fs::path& Target, char* Buffer) {
+bool ExtractMember(const File& Container, const Member& Member, const MultiFilePath& Target, char* Buffer) {
     // Delete before creating: Windows refuses to overwrite a hidden file in place.
-    std::error_code error;
-    fs::remove(Target, error);
+    MultiFilePlatform::RemoveFile(Target);
     File file(Target, File::Access::Create);
     bool written = file.IsOpen() && file.AppendFrom(Container, Member.Offset, Member.Size, Buffer, CopyBufferSize);
     written = file.Close() && written;
     if (!written)
-        fs::remove(Target, error);
+        MultiFilePlatform::RemoveFile(Target);
     return written;
 }
 
@@ -190,19 +179,22 @@ int32_t GetPercent(int32_t ByteToWrite, int32_t ByteWritten) {
 
 } // namespace
 
-bool clsMultiFile::AddFile(const fs::path& Path) {
+bool clsMultiFile::AddFile(const MultiFilePath& Path) {
     try {
-        if (!Path.has_parent_path() || !FileExists(Path))
+        if (std::ranges::none_of(Path, MultiFilePlatform::IsSeparator) || !MultiFilePlatform::FileExists(Path))
             return false;
-        const auto size = fs::file_size(Path);
-        auto name = MultiFilePlatform::FileNameToAnsi(Path.filename());
+        // A file that did not open has no length either.
+        const auto size = File(Path, File::Access::Read).Length();
+        auto source = MultiFilePlatform::FullPath(Path);
+        if (!size || *size == 0 || !source)
+            return false;
+        const auto nameStart = std::find_if(source->rbegin(), source->rend(), MultiFilePlatform::IsSeparator).base();
+        auto name = MultiFilePlatform::FileNameToAnsi(MultiFilePath(nameStart, source->end()));
         // Only names that every reader unpacks are queued; a TAB or line break would also break the directory.
-        if (size == 0 || !name || !IsPlainFileName(*name))
+        if (!name || !IsPlainFileName(*name))
             return false;
         const int64_t offset = PendingFiles.empty() ? 0 : PendingFiles.back().Offset + PendingFiles.back().Size;
-        // The folder is made absolute now: the file is read later, perhaps after the current folder has changed.
-        PendingFiles.push_back(
-            {fs::absolute(Path).parent_path(), std::move(*name), static_cast<int64_t>(size), offset});
+        PendingFiles.push_back({std::move(*source), std::move(*name), *size, offset});
         return true;
     } catch (const std::exception&) {
         return false;
@@ -237,10 +229,7 @@ bool clsMultiFile::WriteMembers(File& Container) const {
     };
     const auto byteToWrite = static_cast<int32_t>(PendingFiles.back().Offset + PendingFiles.back().Size);
     for (const FileEntry& entry : PendingFiles) {
-        const auto fileName = MultiFilePlatform::AnsiToFileName(entry.Name);
-        if (!fileName)
-            return false;
-        const File file(entry.Folder / *fileName, File::Access::Read);
+        const File file(entry.Source, File::Access::Read);
         if (!file.IsOpen() || file.Length() != entry.Size)
             return false;
         const auto size = static_cast<size_t>(entry.Size);
@@ -264,13 +253,13 @@ bool clsMultiFile::WriteMembers(File& Container) const {
 
 // The new container is written beside the old one and replaces it only when complete, so a failure leaves the
 // old file as it was.
-bool clsMultiFile::CompactFiles(const fs::path& CompactFileName) {
+bool clsMultiFile::CompactFiles(const MultiFilePath& CompactFileName) {
     if (PendingFiles.empty())
         return false;
-    fs::path partial = CompactFileName;
-    partial += ".partial";
-    std::error_code error;
+    constexpr std::string_view suffix = ".partial";
+    MultiFilePath partial = CompactFileName;
     try {
+        partial.append(suffix.begin(), suffix.end());
         const auto directoryBlock = BuildDirectoryBlock();
         if (!directoryBlock)
             return false;
@@ -279,18 +268,15 @@ bool clsMultiFile::CompactFiles(const fs::path& CompactFileName) {
                        container.Append(directoryBlock->data(), directoryBlock->size());
         // Closed before the rename, which Windows refuses for an open file.
         written = container.Close() && written;
-        if (written) {
-            fs::rename(partial, CompactFileName, error);
-            if (!error)
-                return true;
-        }
+        if (written && MultiFilePlatform::Rename(partial, CompactFileName))
+            return true;
     } catch (const std::exception&) {
     }
-    fs::remove(partial, error);
+    MultiFilePlatform::RemoveFile(partial);
     return false;
 }
 
-bool clsMultiFile::IsCompactFile(const fs::path& CompactFile) const {
+bool clsMultiFile::IsCompactFile(const MultiFilePath& CompactFile) const {
     try {
         return ContainerFile(CompactFile).Length.has_value();
     } catch (const std::exception&) {
@@ -298,7 +284,7 @@ bool clsMultiFile::IsCompactFile(const fs::path& CompactFile) const {
     }
 }
 
-std::optional<std::string> clsMultiFile::CompactFileInfo(const fs::path& CompactFile) const {
+std::optional<std::string> clsMultiFile::CompactFileInfo(const MultiFilePath& CompactFile) const {
     try {
         const ContainerFile container(CompactFile);
         if (!container.Length)
@@ -309,11 +295,10 @@ std::optional<std::string> clsMultiFile::CompactFileInfo(const fs::path& Compact
     }
 }
 
-bool clsMultiFile::ExtractFiles(const fs::path& CompactFile, const fs::path& TargetPath,
+bool clsMultiFile::ExtractFiles(const MultiFilePath& CompactFile, const MultiFilePath& TargetPath,
                                 const std::string& OnlyThisFile) const {
     try {
-        std::error_code error;
-        if (!fs::is_directory(TargetPath, error))
+        if (!MultiFilePlatform::FolderExists(TargetPath))
             return false;
         const ContainerFile container(CompactFile);
         if (!container.Length)
@@ -322,13 +307,12 @@ bool clsMultiFile::ExtractFiles(const fs::path& CompactFile, const fs::path& Tar
         if (!directory)
             return false;
         // Every target is known before the first is written, so a refused container leaves nothing behind.
-        std::vector<fs::path> targets;
+        std::vector<MultiFilePath> targets;
         for (const Member& member : directory->Members) {
             const auto fileName = MultiFilePlatform::AnsiToFileName(member.Name);
-            // The code page conversion must not have produced a folder part either.
-            if (!fileName || *fileName != fileName->filename())
+            if (!fileName)
                 return false;
-            targets.push_back(TargetPath / *fileName);
+            targets.push_back(MultiFilePlatform::Join(TargetPath, *fileName));
         }
         const auto buffer = std::make_unique_for_overwrite<char[]>(CopyBufferSize);
         const int32_t byteToWrite = directory->DataAreaSize;
@@ -349,7 +333,7 @@ bool clsMultiFile::ExtractFiles(const fs::path& CompactFile, const fs::path& Tar
     }
 }
 
-std::string clsMultiFile::ExtractFile2String(const fs::path& CompactFile, const std::string& FileName) const {
+std::string clsMultiFile::ExtractFile2String(const MultiFilePath& CompactFile, const std::string& FileName) const {
     try {
         const ContainerFile container(CompactFile);
         if (!container.Length)

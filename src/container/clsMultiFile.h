@@ -1,14 +1,14 @@
 #pragma once
 
+#include "container/MultiFilePlatform.h"
+
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace MultiFilePlatform {
-class File;
-}
+// A path in the system's own form: wide on Windows, bytes elsewhere.
+using MultiFilePath = MultiFilePlatform::Path;
 
 // Progress of clsMultiFile, reported synchronously on the caller's thread between two members.
 class clsMultiFileEvents {
@@ -23,27 +23,28 @@ public:
 };
 
 // Packs files into one container file (members' bytes, then a text directory ending in "*CompactFile*") and
-// unpacks them again. Member names are bytes of the system's ANSI code page, as the container stores them.
-// No operation throws: failures are reported through the result.
+// unpacks them again. Member names are bytes of the system's ANSI code page, as the container stores them; paths
+// are the system's own (wide on Windows). No operation throws: failures are reported through the result.
 class clsMultiFile {
 public:
     explicit clsMultiFile(clsMultiFileEvents* Events = nullptr) : Events(Events) {}
 
     // Writing: Init (or a fresh object), AddFile once per file in the wanted order, then CompactFiles.
     void Init() { PendingFiles.clear(); }
-    bool AddFile(const std::filesystem::path& Path);
-    bool CompactFiles(const std::filesystem::path& CompactFileName);
+    bool AddFile(const MultiFilePath& Path);
+    bool CompactFiles(const MultiFilePath& CompactFileName);
 
     // Reading needs no preparation; every call opens the container afresh.
-    bool IsCompactFile(const std::filesystem::path& CompactFile) const;
-    std::optional<std::string> CompactFileInfo(const std::filesystem::path& CompactFile) const;
-    bool ExtractFiles(const std::filesystem::path& CompactFile, const std::filesystem::path& TargetPath,
+    bool IsCompactFile(const MultiFilePath& CompactFile) const;
+    std::optional<std::string> CompactFileInfo(const MultiFilePath& CompactFile) const;
+    bool ExtractFiles(const MultiFilePath& CompactFile, const MultiFilePath& TargetPath,
                       const std::string& OnlyThisFile = {}) const;
-    std::string ExtractFile2String(const std::filesystem::path& CompactFile, const std::string& FileName) const;
+    std::string ExtractFile2String(const MultiFilePath& CompactFile, const std::string& FileName) const;
 
 private:
     struct FileEntry {
-        std::filesystem::path Folder;
+        // The absolute path, read when the container is written: the current folder may have changed by then.
+        MultiFilePath Source;
         std::string Name;
         // 64-bit so that a queue whose data area outgrows the format is refused when writing instead of wrapping.
         int64_t Size;

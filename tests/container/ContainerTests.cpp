@@ -1,0 +1,239 @@
+// The container's exact bytes and events, untrusted containers, the format's limits and the system's paths.
+#include "container/clsMultiFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <tuple>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// FileName, ByteToWrite, ByteWritten, PercentWritten.
+using Event = std::tuple<std::string, int32_t, int32_t, int32_t>;
+
+// a.txt ("Hello") and b.txt ("abc") packed, written out by hand.
+const std::string Example = "Helloabca.txt\t0\t5\r\nb.txt\t5\t3\r\n0040\t*CompactFile*";
+// 62.5 % rounds to the even neighbour.
+const std::vector<Event> ExampleEvents{{"a.txt", 8, 5, 62}, {"b.txt", 8, 8, 100}};
+
+// Every test works in a fresh folder of its own; the fixture records the events.
+class ContainerTest : public ::testing::Test, public clsMultiFileEvents {
+protected:
+    ContainerTest() { fs::create_directories(Folder / "t"); }
+    ~ContainerTest() override { fs::remove_all(Folder); }
+    void FileWritten(const std::string& N, int T, int W, int P) override { Written.emplace_back(N, T, W, P); }
+    void FilesExtract(const std::string& N, int T, int W, int P) override { Extracted.emplace_back(N, T, W, P); }
+
+    fs::path Write(const fs::path& Name, const std::string& Content) const {
+        fs::create_directories((Folder / Name).parent_path());
+        std::ofstream(Folder / Name, std::ios::binary).write(Content.data(), std::ssize(Content));
+        return Folder / Name;
+    }
+    static std::string Read(const fs::path& Path) {
+        std::ifstream file(Path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), {}};
+    }
+    // Files and folders below the test's folder.
+    auto Count() const { return std::distance(fs::recursive_directory_iterator(Folder), {}); }
+
+    const fs::path Folder = fs::temp_directory_path() / ("hivora-container-" + std::to_string(std::random_device{}()));
+    std::vector<Event> Written, Extracted;
+    clsMultiFile MultiFile{this};
+};
+
+TEST_F(ContainerTest, WritesTheExampleByteForByteOverAnOldFileAndReadsItBack) {
+    const fs::path container = Write("example.loc", std::string(100, 'x'));
+    ASSERT_TRUE(MultiFile.AddFile(Write("a.txt", "Hello")));
+    ASSERT_TRUE(MultiFile.AddFile(Write("b.txt", "abc")));
+    ASSERT_TRUE(MultiFile.CompactFiles(container));
+    EXPECT_EQ(Read(container), Example);
+    EXPECT_EQ(Written, ExampleEvents);
+
+    EXPECT_EQ(MultiFile.CompactFileInfo(container), Example.substr(8));
+    ASSERT_TRUE(MultiFile.ExtractFiles(container, Folder / "t"));
+    EXPECT_EQ(Read(Folder / "t/a.txt") + Read(Folder / "t/b.txt"), "Helloabc");
+    EXPECT_EQ(Extracted, ExampleEvents);
+    EXPECT_EQ(Count(), 6); // and nothing else, such as a ".partial" file
+}
+
+TEST_F(ContainerTest, RoundTripsLargeMembersBetweenFoldersNamedBeyondTheCodePage) {
+    const fs::path source = Folder / fs::path(u8"Quelle äöü 漢字 ő");
+    std::string large(3 * 1024 * 1024 + 17, '\0'); // larger than the copy buffer, between two small members
+    std::ranges::generate(large, std::mt19937(7));
+    ASSERT_TRUE(MultiFile.AddFile(Write(source / "First.TXT", "1")));
+    ASSERT_TRUE(MultiFile.AddFile(Write(source / "Large.bin", large)));
+    ASSERT_TRUE(MultiFile.AddFile(Write(source / "last", "22")));
+    ASSERT_TRUE(MultiFile.CompactFiles(source / "out.loc"));
+
+    const fs::path target = Folder / fs::path(u8"Ziel ß 字") / ""; // ends in a separator, which is not doubled
+    fs::create_directories(target);
+    ASSERT_TRUE(MultiFile.ExtractFiles(source / "out.loc", target));
+    EXPECT_EQ(Read(target / "First.TXT") + Read(target / "Large.bin") + Read(target / "last"), "1" + large + "22");
+    EXPECT_EQ(Extracted, Written);
+}
+
+TEST_F(ContainerTest, QueueHoldsOnlyFilesInAFolderThatCanBeReadBackAndLastsUntilInit) {
+    const fs::path existing = Write("out.loc", "old");
+    for (const fs::path& refused : {Write("empty.txt", ""), Folder / "missing.txt", Folder / "t"})
+        EXPECT_FALSE(MultiFile.AddFile(refused));
+    EXPECT_FALSE(MultiFile.CompactFiles(existing));
+    EXPECT_EQ(Read(existing), "old");
+#ifndef _WIN32
+    for (const char* name : {"tab\tname", "line\nbreak", "colon:name", "con.txt", "trailing."})
+        EXPECT_FALSE(MultiFile.AddFile(Write(name, "x"))) << name;
+#endif
+
+    const fs::path previous = fs::current_path();
+    fs::current_path(Folder);
+    Write("a.txt", "Hello");
+    EXPECT_FALSE(MultiFile.AddFile(fs::path("a.txt")));
+    EXPECT_TRUE(MultiFile.AddFile(fs::path(".") / "a.txt"));
+    fs::current_path(previous); // the queued file is still found
+    ASSERT_TRUE(MultiFile.CompactFiles(existing));
+    ASSERT_TRUE(MultiFile.CompactFiles(existing));
+    EXPECT_EQ(Read(existing), "Helloa.txt\t0\t5\r\n0029\t*CompactFile*");
+    MultiFile.Init();
+    EXPECT_FALSE(MultiFile.CompactFiles(Folder / "new.loc"));
+    EXPECT_FALSE(fs::exists(Folder / "new.loc"));
+}
+
+TEST_F(ContainerTest, ReadsWhatOtherWritersMayWrite) {
+    const fs::path other =
+        Write("other.loc", "abcHelloa.txt\t3\t5\r\nb.txt\t0\t3\r\nb.txt\t3\t1\r\n0051\t*CompactFile*");
+    EXPECT_EQ(MultiFile.ExtractFile2String(other, "B.TXT"), "abc"); // the first of two, in any letter case
+    ASSERT_TRUE(MultiFile.ExtractFiles(other, Folder / "t", "A.TXT"));
+    ASSERT_TRUE(MultiFile.ExtractFiles(other, Folder / "t", "c.txt"));
+    EXPECT_EQ(Count(), 3);
+    EXPECT_TRUE(Extracted.empty());
+    ASSERT_TRUE(MultiFile.ExtractFiles(other, Folder / "t"));
+    EXPECT_EQ(Read(Folder / "t/a.txt") + Read(Folder / "t/b.txt"), "HelloH"); // the later b.txt remains
+    EXPECT_EQ(Extracted, (std::vector<Event>{{"a.txt", 8, 5, 62}, {"b.txt", 8, 8, 100}, {"b.txt", 8, 9, 112}}));
+
+    EXPECT_TRUE(MultiFile.ExtractFiles(Write("empty.loc", "0018\t*CompactFile*"), Folder / "t"));
+    EXPECT_EQ(Extracted.size(), 3U);
+    // The length is the leading digits, as a number parser that stops at the first non-digit reads them.
+    EXPECT_EQ(MultiFile.CompactFileInfo(Write("x.loc", "18 x\t*CompactFile*")), "18 x\t*CompactFile*");
+    EXPECT_FALSE(MultiFile.IsCompactFile(Write("short.loc", "018\t*CompactFile*"))); // never a container
+}
+
+// A container of safe.txt ("Hello") and a second member ("abc") with the given directory line.
+std::string WithLine(const std::string& Line) {
+    const std::string header = "safe.txt\t0\t5\r\n" + Line + "\r\n";
+    const std::string length = std::to_string(header.size() + 18);
+    return "Helloabc" + header + std::string(4 - length.size(), '0') + length + "\t*CompactFile*";
+}
+std::string Named(const std::string& Name) {
+    return WithLine(Name + "\t5\t3");
+}
+
+TEST_F(ContainerTest, UnpacksOnlyContainersWhoseEveryMemberStaysInTheTargetFolder) {
+    // clang-format off
+    const std::vector<std::pair<std::string, bool>> rows{
+        // Names that only look dangerous.
+        {Named(".hidden"), true}, {Named("..double"), true}, {Named("a b.txt"), true}, {Named("CONSOLE.txt"), true},
+        {Named("com10"), true}, {Named("nul-file.txt"), true}, {Named("x.con"), true},
+        {Named(std::string(255, 'n')), true},
+        // Names outside the target folder, devices, forbidden characters, names Windows would change.
+        {Named(""), false}, {Named("."), false}, {Named(".."), false}, {Named("..."), false}, {Named("../e"), false},
+        {Named("..\\e"), false}, {Named("s/e"), false}, {Named("s\\e"), false}, {Named("/e"), false},
+        {Named("\\e"), false}, {Named("C:e"), false}, {Named("C:\\e"), false}, {Named("\\\\srv\\share\\e"), false},
+        {Named("//srv/share/e"), false}, {Named("\\\\?\\C:\\e"), false}, {Named("e:stream"), false},
+        {Named("CON"), false}, {Named("con.txt"), false}, {Named("Nul .txt"), false}, {Named("aux"), false},
+        {Named("PRN.log"), false}, {Named("lpt1"), false}, {Named("COM9.ini"), false}, {Named("CONOUT$"), false},
+        {Named("COM\xB9"), false}, {Named("e."), false}, {Named("e "), false}, {Named(std::string("n\0b", 3)), false},
+        {Named("bell\x07"), false}, {Named("a*b"), false}, {Named("a?b"), false}, {Named("a|b"), false},
+        {Named("a<b"), false}, {Named("a>b"), false}, {Named("a\"b"), false}, {Named(std::string(256, 'n')), false},
+        // Numbers out of range or not as written, missing fields.
+        {WithLine("b\t5\t4"), false}, {WithLine("b\t8\t1"), false}, {WithLine("b\t2147483647\t3"), false},
+        {WithLine("b\t4294967301\t3"), false}, {WithLine("b\t-1\t3"), false}, {WithLine("b\t5\t-3"), false},
+        {WithLine("b\t+5\t3"), false}, {WithLine("b\t 5\t3"), false}, {WithLine("b\tfive\t3"), false},
+        {WithLine("b\t5\t3x"), false}, {WithLine("b\t\t3"), false}, {WithLine("b\t5\t"), false},
+        {WithLine("b\t5"), false}, {WithLine("b"), false}, {WithLine(""), false},
+        // Length fields larger than the file or smaller than the trailer; the marker in small letters.
+        {"9999\t*CompactFile*", false}, {"Helloabc0027\t*CompactFile*", false}, {"0017\t*CompactFile*", false},
+        {"0000\t*CompactFile*", false}, {"abcd\t*CompactFile*", false}, {"-040\t*CompactFile*", false},
+        {"0018\t*compactfile*", false},
+    };
+    // clang-format on
+    for (const auto& [content, unpacked] : rows) {
+        SCOPED_TRACE(::testing::PrintToString(content));
+        fs::remove_all(Folder / "t");
+        fs::create_directory(Folder / "t");
+        const fs::path container = Write("c.loc", content);
+        EXPECT_EQ(MultiFile.ExtractFiles(container, Folder / "t", "safe.txt"), unpacked);
+        EXPECT_EQ(MultiFile.ExtractFiles(container, Folder / "t"), unpacked);
+        EXPECT_EQ(MultiFile.ExtractFile2String(container, "SAFE.txt"), unpacked ? "Hello" : "");
+        // Nothing at all is written for a refused container, and only into the target folder otherwise.
+        EXPECT_EQ(Count(), unpacked ? 4 : 2);
+        EXPECT_EQ(std::distance(fs::directory_iterator(Folder / "t"), {}), unpacked ? 2 : 0);
+    }
+}
+
+TEST_F(ContainerTest, WritesADirectoryOfExactly9999BytesButNotOneMoreNorADataAreaOf2GiB) {
+    // 100 lines of a 90-byte name take 9690 bytes; two more of 137 and 138 bytes make 9981 + 18.
+    for (int line = 0; line < 100; ++line)
+        ASSERT_TRUE(MultiFile.AddFile(Write(std::string(90, 'a'), "x")));
+    ASSERT_TRUE(MultiFile.AddFile(Write(std::string(137, 'b'), "x")));
+    clsMultiFile tooLong = MultiFile;
+    ASSERT_TRUE(MultiFile.AddFile(Write(std::string(138, 'c'), "x")));
+    ASSERT_TRUE(tooLong.AddFile(Write(std::string(139, 'c'), "x")));
+    ASSERT_TRUE(MultiFile.CompactFiles(Folder / "full.loc"));
+    EXPECT_EQ(Read(Folder / "full.loc").substr(102 + 9999 - 18), "9999\t*CompactFile*");
+    EXPECT_FALSE(tooLong.CompactFiles(Write("old.loc", "old")));
+    EXPECT_EQ(Read(Folder / "old.loc"), "old");
+
+    MultiFile.Init();
+    for (const char* name : {"big1.bin", "big2.bin"}) {
+        fs::resize_file(Write(name, "x"), uintmax_t{1} << 30); // sparse: refused before the first byte is read
+        ASSERT_TRUE(MultiFile.AddFile(Folder / name));
+    }
+    EXPECT_FALSE(MultiFile.CompactFiles(Write("old.loc", "old")));
+    EXPECT_EQ(Read(Folder / "old.loc"), "old");
+    EXPECT_FALSE(fs::exists(Folder / "old.loc.partial"));
+}
+
+TEST_F(ContainerTest, QueuedFileThatVanishedOrChangedKeepsTheOldContainer) {
+    for (const char* change : {"", "ab", "abcd"}) {
+        clsMultiFile multiFile;
+        ASSERT_TRUE(multiFile.AddFile(Write("a.txt", "Hello")));
+        ASSERT_TRUE(multiFile.AddFile(Write("b.txt", "abc")));
+        fs::remove(Folder / "b.txt");
+        if (*change)
+            Write("b.txt", change);
+        EXPECT_FALSE(multiFile.CompactFiles(Write("out.loc", "old")));
+        EXPECT_EQ(Read(Folder / "out.loc"), "old");
+        EXPECT_FALSE(fs::exists(Folder / "out.loc.partial"));
+    }
+}
+
+} // namespace
+
+#ifdef _WIN32
+#include <windows.h>
+
+TEST_F(ContainerTest, StoresNamesInTheAnsiCodePageAndTakesHiddenOrSystemFilesForMissing) {
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "expects the Western code page";
+    ASSERT_TRUE(MultiFile.AddFile(Write(fs::path(u8"é.txt"), "Hello")));
+    EXPECT_FALSE(MultiFile.AddFile(Write(fs::path(u8"ő.txt"), "x"))); // not stored as "o" by best fit
+    EXPECT_FALSE(MultiFile.AddFile(Write(fs::path(u8"字.txt"), "x")));
+    const fs::path container = Folder / "out.loc";
+    ASSERT_TRUE(MultiFile.CompactFiles(container));
+    EXPECT_EQ(MultiFile.CompactFileInfo(container), "\xE9.txt\t0\t5\r\n0029\t*CompactFile*");
+    EXPECT_EQ(MultiFile.ExtractFile2String(container, "\xC9.TXT"), "Hello");
+    const fs::path hidden = Write(fs::path("t") / u8"é.txt", "old");
+    ASSERT_TRUE(SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(MultiFile.ExtractFiles(container, Folder / "t"));
+    EXPECT_EQ(Read(hidden), "Hello");
+    for (const DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+        ASSERT_TRUE(SetFileAttributesW(container.c_str(), attribute) && SetFileAttributesW(hidden.c_str(), attribute));
+        EXPECT_FALSE(MultiFile.IsCompactFile(container) || MultiFile.ExtractFiles(container, Folder / "t"));
+        EXPECT_FALSE(MultiFile.AddFile(hidden));
+    }
+}
+#endif
