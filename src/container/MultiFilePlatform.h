@@ -34,6 +34,8 @@ bool FolderExists(const Path& FolderPath);
 void RemoveFile(const Path& FilePath);
 // Moves From over To, replacing a file there.
 bool Rename(const Path& From, const Path& To);
+// True when both paths name one existing file, whatever their spelling (letter case, short names, links).
+bool SameFile(const Path& First, const Path& Second);
 
 // The ANSI code page bytes of a file name; no value when the name has a character the code page cannot hold.
 std::optional<std::string> FileNameToAnsi(const Path& FileName);
@@ -48,7 +50,8 @@ bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Sec
 class File {
 public:
     enum class Access { Read, Create };
-    // Create replaces the content of an existing file. IsOpen tells whether opening worked.
+    // Create makes a new file and fails where the name is taken, so a file or link planted there is never
+    // written through; callers remove the old file first. IsOpen tells whether opening worked.
     File(const Path& FilePath, Access Mode);
     ~File();
     File(const File&) = delete;

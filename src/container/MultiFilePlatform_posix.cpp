@@ -59,6 +59,13 @@ std::optional<Path> AnsiToFileName(const std::string& Name) {
     return Name;
 }
 
+bool SameFile(const Path& First, const Path& Second) {
+    struct stat first = {};
+    struct stat second = {};
+    return stat(First.c_str(), &first) == 0 && stat(Second.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Second) {
     const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
     return std::ranges::equal(First, Second, [&](char a, char b) { return lower(a) == lower(b); });
@@ -66,7 +73,7 @@ bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Sec
 
 File::File(const Path& FilePath, Access Mode)
     : Handle(Mode == Access::Read ? open(FilePath.c_str(), O_RDONLY | O_CLOEXEC)
-                                  : open(FilePath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)) {}
+                                  : open(FilePath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)) {}
 
 File::~File() {
     Close();

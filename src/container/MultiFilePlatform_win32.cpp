@@ -97,6 +97,23 @@ std::optional<Path> AnsiToFileName(const std::string& Name) {
     return wide;
 }
 
+bool SameFile(const Path& First, const Path& Second) {
+    BY_HANDLE_FILE_INFORMATION first = {};
+    BY_HANDLE_FILE_INFORMATION second = {};
+    const auto identify = [](const Path& FilePath, BY_HANDLE_FILE_INFORMATION& Information) {
+        const HANDLE file = CreateFileW(FilePath.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return false;
+        const bool known = GetFileInformationByHandle(file, &Information) != 0;
+        CloseHandle(file);
+        return known;
+    };
+    return identify(First, first) && identify(Second, second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber && first.nFileIndexHigh == second.nFileIndexHigh &&
+           first.nFileIndexLow == second.nFileIndexLow;
+}
+
 bool AnsiNamesEqualIgnoringCase(const std::string& First, const std::string& Second) {
     auto first = AnsiToWide(First);
     auto second = AnsiToWide(Second);
@@ -112,7 +129,7 @@ File::File(const Path& FilePath, Access Mode)
     : Handle(reinterpret_cast<intptr_t>(
           Mode == Access::Read ? CreateFileW(FilePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                              nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)
-                               : CreateFileW(FilePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                               : CreateFileW(FilePath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                              FILE_ATTRIBUTE_NORMAL, nullptr))) {}
 
 File::~File() {

@@ -263,6 +263,7 @@ bool clsMultiFile::CompactFiles(const MultiFilePath& CompactFileName) {
         const auto directoryBlock = BuildDirectoryBlock();
         if (!directoryBlock)
             return false;
+        MultiFilePlatform::RemoveFile(partial);
         File container(partial, File::Access::Create);
         bool written = container.IsOpen() && WriteMembers(container) &&
                        container.Append(directoryBlock->data(), directoryBlock->size());
@@ -313,6 +314,9 @@ bool clsMultiFile::ExtractFiles(const MultiFilePath& CompactFile, const MultiFil
             if (!fileName)
                 return false;
             targets.push_back(MultiFilePlatform::Join(TargetPath, *fileName));
+            // A member unpacked over the container itself would destroy it before it is read.
+            if (MultiFilePlatform::SameFile(targets.back(), CompactFile))
+                return false;
         }
         const auto buffer = std::make_unique_for_overwrite<char[]>(CopyBufferSize);
         const int32_t byteToWrite = directory->DataAreaSize;
