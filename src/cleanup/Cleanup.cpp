@@ -1,6 +1,5 @@
 #include "cleanup/Cleanup.h"
 
-#include "app/Artwork.h"
 #include "app/Root.h"
 #include "cleanup/CleanupRules.h"
 #include "services/Dateiexistenz.h"
@@ -8,6 +7,7 @@
 #include "services/MessagePump.h"
 #include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
+#include "ui/Fonts.h"
 
 namespace {
 

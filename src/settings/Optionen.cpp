@@ -1,6 +1,5 @@
 #include "settings/Optionen.h"
 
-#include "app/Artwork.h"
 #include "app/Root.h"
 #include "backup/LanguageFiles.h"
 #include "launchers/Addresses.h"
@@ -14,6 +13,8 @@
 #include "services/UniqueHandle.h"
 #include "services/WebSupports.h"
 #include "settings/Settings.h"
+#include "ui/Fonts.h"
+#include "ui/Placement.h"
 
 #include <algorithm>
 #include <cctype>
@@ -59,10 +60,6 @@ constexpr ControlLayout kControls[] = {
 // The backup group is usable only while the ERUNT folder exists.
 constexpr int kBackupGroup[] = {IDC_VSICHERUNGEN, IDC_TSICHERUNGEN, IDC_BSICHERUNGEN_WAEHLEN,
                                 IDC_BSUBFOLDER,   IDC_BCOMPLETE,    IDC_BREADY};
-
-int Scaled(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
-}
 
 bool HoldsFiles(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
@@ -118,12 +115,11 @@ void Optionen::ShowModal() {
                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return;
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    RECT frame = {0, 0, Scaled(6225, dpi), Scaled(4695, dpi)};
+    RECT frame = {0, 0, TwipsToPixels(6225, dpi), TwipsToPixels(4695, dpi)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
     RECT owner;
     GetWindowRect(root_.Handle(), &owner);
-    OffsetRect(&frame, owner.left + (owner.right - owner.left - (frame.right - frame.left)) / 2 - frame.left,
-               owner.top + (owner.bottom - owner.top - (frame.bottom - frame.top)) / 2 - frame.top);
+    frame = CentredOn(owner, frame.right - frame.left, frame.bottom - frame.top);
     if (!CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClassName, kOptionenCaption, kStyle, frame.left,
                          frame.top, frame.right - frame.left, frame.bottom - frame.top, root_.Handle(), nullptr,
                          GetModuleHandleW(nullptr), this))
@@ -149,8 +145,9 @@ void Optionen::CreateControls() {
     const int dpi = ScreenDpi();
     for (const ControlLayout& control : kControls) {
         const HWND created = CreateWindowExW(
-            0, control.className, control.caption, WS_CHILD | WS_VISIBLE | control.style, Scaled(control.left, dpi),
-            Scaled(control.top, dpi), Scaled(control.width, dpi), std::max(1, Scaled(control.height, dpi)), Handle(),
+            0, control.className, control.caption, WS_CHILD | WS_VISIBLE | control.style,
+            TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi), TwipsToPixels(control.width, dpi),
+            std::max(1, TwipsToPixels(control.height, dpi)), Handle(),
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), GetModuleHandleW(nullptr), nullptr);
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     }
