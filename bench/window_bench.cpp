@@ -1,8 +1,9 @@
-// Measures the program as a user meets it, beside Wine's notepad in the same
-// run: the time from start to a visible window, the processor time it takes
-// while a hover description waits and during the closing second, and its peak
-// memory at rest. Prints one "name ours reference" line per figure.
-#include "Installation.h"
+// Measures the program as a user meets it, beside references taken in the same
+// run: the time from start to a visible window (next to Wine's notepad and a bare
+// window of the same toolchain), its peak memory at rest, and its processor share
+// while a hover description waits. Prints one "name ours references..." line per figure.
+#include "Harness.h"
+#include "resource.h"
 
 #include <psapi.h>
 
@@ -15,8 +16,41 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-double Milliseconds(Clock::duration duration) {
-    return std::chrono::duration<double, std::milli>(duration).count();
+// A started program, ended when this goes.
+struct Started {
+    UniqueKernelHandle process;
+    DWORD id = 0;
+    double startMs = 0;
+    ~Started() {
+        TerminateProcess(process.get(), 0);
+        WaitForSingleObject(process.get(), 5000);
+    }
+};
+
+// Starts a program and waits until its window of this class is visible.
+Started Launch(std::wstring command, const std::wstring& folder, const wchar_t* className) {
+    STARTUPINFOW startup = {sizeof(startup)};
+    PROCESS_INFORMATION started = {};
+    const auto begin = Clock::now();
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &started))
+        return {};
+    const UniqueKernelHandle thread(started.hThread);
+    const auto shown = [&] {
+        for (const HWND window : Windows()) {
+            DWORD owner = 0;
+            wchar_t name[64] = {};
+            GetWindowThreadProcessId(window, &owner);
+            GetClassNameW(window, name, 64);
+            if (owner == started.dwProcessId && IsWindowVisible(window) && _wcsicmp(name, className) == 0)
+                return window;
+        }
+        return HWND{};
+    };
+    while (!shown() && Clock::now() - begin < 15s)
+        Sleep(1);
+    const double elapsed = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+    return {UniqueKernelHandle(started.hProcess), started.dwProcessId, elapsed};
 }
 
 double Median(std::vector<double> values) {
@@ -24,95 +58,51 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Processor time the process has used so far, in milliseconds.
-double ProcessorMs(HANDLE process) {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(process, &created, &exited, &kernel, &user);
-    const auto ticks = [](const FILETIME& time) {
-        return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-}
-
-double PeakMemoryMiB(HANDLE process) {
+double PeakMemoryMiB(const Started& program) {
     PROCESS_MEMORY_COUNTERS counters = {sizeof(counters)};
-    GetProcessMemoryInfo(process, &counters, sizeof(counters));
+    GetProcessMemoryInfo(program.process.get(), &counters, sizeof(counters));
     return static_cast<double>(counters.PeakWorkingSetSize) / 1048576.0;
 }
 
-// Processor share of the process over a stretch of wall time, in per cent.
-template <typename During> double ProcessorShare(HANDLE process, During during) {
-    const double before = ProcessorMs(process);
-    const auto start = Clock::now();
-    during();
-    return 100.0 * (ProcessorMs(process) - before) / Milliseconds(Clock::now() - start);
-}
-
-struct Notepad {
-    UniqueKernelHandle process;
-    DWORD id = 0;
-    double startMs = 0;
-};
-
-Notepad StartNotepad() {
-    Notepad notepad;
-    STARTUPINFOW startup = {sizeof(startup)};
-    PROCESS_INFORMATION started = {};
-    wchar_t command[] = L"notepad.exe";
-    const auto start = Clock::now();
-    if (!CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
-        return notepad;
-    CloseHandle(started.hThread);
-    notepad.process.reset(started.hProcess);
-    notepad.id = started.dwProcessId;
-    WaitUntil([&] { return !TopLevelWindows(notepad.id, L"Notepad").empty(); }, 15s, 1ms);
-    notepad.startMs = Milliseconds(Clock::now() - start);
-    return notepad;
-}
-
-void EndNotepad(Notepad& notepad) {
-    TerminateProcess(notepad.process.get(), 0);
-    WaitForSingleObject(notepad.process.get(), 5000);
+// The processor time the program takes during two seconds, in per cent of them.
+double ProcessorShare(const Started& program) {
+    const auto used = [&] {
+        FILETIME created, exited, kernel, user;
+        GetProcessTimes(program.process.get(), &created, &exited, &kernel, &user);
+        const auto ticks = [](const FILETIME& time) {
+            return (ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+        };
+        return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+    };
+    const double before = used();
+    Sleep(2000);
+    return (used() - before) / 20.0;
 }
 
 } // namespace
 
 int main() {
-    constexpr int kRounds = 5;
-    std::vector<double> ours, theirs;
-    for (int round = 0; round < kRounds; ++round) {
-        Scenario scenario;
-        InstallProgramWithErunt(scenario);
-        const auto start = Clock::now();
-        RunningProgram program = scenario.Start();
-        WaitUntil([&] { return !TopLevelWindows(program.Id(), L"HivoraRoot").empty(); }, 15s, 1ms);
-        ours.push_back(Milliseconds(Clock::now() - start));
-        Notepad notepad = StartNotepad();
-        theirs.push_back(notepad.startMs);
-        EndNotepad(notepad);
-    }
-    std::printf("startup_ms %.0f %.0f\n", Median(ours), Median(theirs));
-
     Scenario scenario;
-    InstallProgramWithErunt(scenario);
-    RunningProgram program = scenario.Start();
-    const HWND main = program.MainWindow();
-    Notepad notepad = StartNotepad();
+    const std::wstring program = L"\"" + scenario.Program() + L"\"";
+    const std::wstring bare = L"\"" + BuildPath(HIVORA_BARE_WINDOW_PATH) + L"\"";
+    std::vector<double> ours, notepad, bareWindow;
+    for (int round = 0; round < 11; ++round) {
+        ours.push_back(Launch(program, scenario.Path(), L"HivoraRoot").startMs);
+        notepad.push_back(Launch(L"notepad.exe", {}, L"Notepad").startMs);
+        bareWindow.push_back(Launch(bare, {}, L"HivoraBare").startMs);
+    }
+    std::printf("startup_ms %.0f %.0f %.0f\n", Median(ours), Median(notepad), Median(bareWindow));
+
+    const Started hivora = Launch(program, scenario.Path(), L"HivoraRoot");
+    const Started notes = Launch(L"notepad.exe", {}, L"Notepad");
     Sleep(2000);
-    std::printf("rest_memory_mib %.1f %.1f\n", PeakMemoryMiB(program.Process()), PeakMemoryMiB(notepad.process.get()));
+    std::printf("rest_memory_mib %.1f %.1f\n", PeakMemoryMiB(hivora), PeakMemoryMiB(notes));
 
-    MoveMouseAway();
-    const double idle = ProcessorShare(notepad.process.get(), [] { Sleep(2000); });
-    MoveMouseTo(main, CentreInParent(program.Control(IDC_BOPTIMIERUNG)));
-    const double hover = ProcessorShare(program.Process(), [] { Sleep(2000); });
-    std::printf("hover_cpu_percent %.2f %.2f\n", hover, idle);
-    EndNotepad(notepad);
-
-    const double before = ProcessorMs(program.Process());
-    const auto clicked = Clock::now();
-    ClickAt(main, CentreInParent(program.Control(IDC_BOPTIMIERUNG)));
-    program.WaitForExit(10s);
-    const double closing = 100.0 * (ProcessorMs(program.Process()) - before) / Milliseconds(Clock::now() - clicked);
-    std::printf("closing_cpu_percent %.2f %.2f\n", closing, idle);
+    SetCursorPos(0, 0);
+    const double idle = ProcessorShare(notes);
+    RECT button;
+    GetWindowRect(GetDlgItem(FindWindowW(L"HivoraRoot", nullptr), IDC_BOPTIMIERUNG), &button);
+    SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    std::printf("hover_cpu_percent %.2f %.2f\n", ProcessorShare(hivora), idle);
     return 0;
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <cwchar>
 #include <string_view>
 
 namespace {
@@ -29,22 +28,25 @@ COLORREF Blend(COLORREF from, COLORREF to, int step, int steps) {
                mix(GetBValue(from), GetBValue(to)));
 }
 
+// One rectangle for each run of lines of the same colour.
 void VerticalGradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
     const int height = area.bottom - area.top;
-    for (int line = 0; line < height; ++line) {
-        const RECT strip = {area.left, area.top + line, area.right, area.top + line + 1};
-        FillRectColour(dc, strip, Blend(top, bottom, line, height));
+    for (int line = 0; line < height;) {
+        const COLORREF colour = Blend(top, bottom, line, height);
+        int end = line + 1;
+        while (end < height && Blend(top, bottom, end, height) == colour)
+            ++end;
+        FillRectColour(dc, {area.left, area.top + line, area.right, area.top + end}, colour);
+        line = end;
     }
 }
 
 void Frame(HDC dc, const RECT& area, COLORREF fill, COLORREF border) {
     const UniqueBrush brush(CreateSolidBrush(fill));
     const UniquePen pen(CreatePen(PS_SOLID, 1, border));
-    const HGDIOBJ oldBrush = SelectObject(dc, brush.get());
-    const HGDIOBJ oldPen = SelectObject(dc, pen.get());
+    const SelectedObject selectedBrush(dc, brush.get());
+    const SelectedObject selectedPen(dc, pen.get());
     RoundRect(dc, area.left, area.top, area.right, area.bottom, 10, 10);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
 }
 
 void Hexagon(HDC dc, int centreX, int centreY, int radius, COLORREF fill, COLORREF border) {
@@ -56,11 +58,9 @@ void Hexagon(HDC dc, int centreX, int centreY, int radius, COLORREF fill, COLORR
     }
     const UniqueBrush brush(CreateSolidBrush(fill));
     const UniquePen pen(CreatePen(PS_SOLID, 2, border));
-    const HGDIOBJ oldBrush = SelectObject(dc, brush.get());
-    const HGDIOBJ oldPen = SelectObject(dc, pen.get());
+    const SelectedObject selectedBrush(dc, brush.get());
+    const SelectedObject selectedPen(dc, pen.get());
     Polygon(dc, corners, 6);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
 }
 
 // Draws in the picture's own 576 x 436 coordinates.
@@ -91,14 +91,12 @@ UniqueBitmap CreateBackground(HDC reference, int dpi) {
     const int width = MulDiv(kPictureWidth, dpi, 96);
     const int height = MulDiv(kPictureHeight, dpi, 96);
     UniqueBitmap picture(CreateCompatibleBitmap(reference, width, height));
-    const HDC dc = CreateCompatibleDC(reference);
-    const HGDIOBJ old = SelectObject(dc, picture.get());
-    SetMapMode(dc, MM_ANISOTROPIC);
-    SetWindowExtEx(dc, kPictureWidth, kPictureHeight, nullptr);
-    SetViewportExtEx(dc, width, height, nullptr);
-    PaintPicture(dc);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    const UniqueDc dc(CreateCompatibleDC(reference));
+    const SelectedObject selected(dc.get(), picture.get());
+    SetMapMode(dc.get(), MM_ANISOTROPIC);
+    SetWindowExtEx(dc.get(), kPictureWidth, kPictureHeight, nullptr);
+    SetViewportExtEx(dc.get(), width, height, nullptr);
+    PaintPicture(dc.get());
     return picture;
 }
 
@@ -121,63 +119,4 @@ UniqueCursor CreateHandCursor() {
         }
     }
     return UniqueCursor(CreateCursor(GetModuleHandleW(nullptr), 5, 0, kSize, kSize, andMask.data(), xorMask.data()));
-}
-
-namespace {
-
-int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool FontInstalled(const wchar_t* face) {
-    LOGFONTW wanted = {};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    std::wstring_view(face).copy(wanted.lfFaceName, LF_FACESIZE - 1);
-    bool found = false;
-    const HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(screen, &wanted, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
-    return found;
-}
-
-} // namespace
-
-int ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-UniqueFont CreateUiFont(const wchar_t* face, const wchar_t* fallbackFace, int tenthsOfPoint, bool bold, int dpi) {
-    LOGFONTW font = {};
-    font.lfHeight = -MulDiv(tenthsOfPoint, dpi, 720);
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfQuality = CLEARTYPE_QUALITY;
-    std::wstring_view(FontInstalled(face) ? face : fallbackFace).copy(font.lfFaceName, LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&font));
-}
-
-UniqueFont CreateFittingFont(const wchar_t* face, const wchar_t* fallbackFace, int tenthsOfPoint, bool bold, int dpi,
-                             std::span<const TextBox> texts) {
-    const HDC screen = GetDC(nullptr);
-    const auto fits = [&](HFONT font) {
-        const HGDIOBJ old = SelectObject(screen, font);
-        bool allFit = true;
-        for (const TextBox& box : texts) {
-            SIZE size = {};
-            GetTextExtentPoint32W(screen, box.text, static_cast<int>(std::wcslen(box.text)), &size);
-            allFit = allFit && size.cx <= box.width;
-        }
-        SelectObject(screen, old);
-        return allFit;
-    };
-    // Down to two thirds of the wanted size, in quarter points.
-    UniqueFont font = CreateUiFont(face, fallbackFace, tenthsOfPoint, bold, dpi);
-    for (int tenths = tenthsOfPoint - 2; !fits(font.get()) && tenths >= tenthsOfPoint * 2 / 3; tenths -= 2)
-        font = CreateUiFont(face, fallbackFace, tenths, bold, dpi);
-    ReleaseDC(nullptr, screen);
-    return font;
 }

@@ -1,5 +1,7 @@
 #include "app/Label.h"
 
+#include "services/UniqueHandle.h"
+
 #include <string>
 #include <windowsx.h>
 
@@ -35,9 +37,8 @@ void Label::Paint(HDC dc) {
     text.resize(static_cast<size_t>(GetWindowTextW(Handle(), text.data(), length + 1)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, IsWindowEnabled(Handle()) ? colour_ : GetSysColor(COLOR_GRAYTEXT));
-    const HGDIOBJ oldFont = SelectObject(dc, font_);
+    const SelectedObject selectedFont(dc, font_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
-    SelectObject(dc, oldFont);
     // The keyboard's place: a dotted frame around the focused button.
     if (GetFocus() == Handle()) {
         SetTextColor(dc, RGB(0, 0, 0));

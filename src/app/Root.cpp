@@ -8,6 +8,8 @@
 #include "services/Processes.h"
 #include "services/WebSupports.h"
 #include "services/WinSystemInfo.h"
+#include "ui/Fonts.h"
+#include "ui/Placement.h"
 #include "ui/Windows.h"
 
 #include <commctrl.h>
@@ -26,7 +28,7 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 
 RECT Pixels(const TwipRect& twips, int dpi) {
-    const auto scale = [dpi](int value) { return MulDiv(value, dpi, 1440); };
+    const auto scale = [dpi](int value) { return TwipsToPixels(value, dpi); };
     return {scale(twips.left), scale(twips.top), scale(twips.left + twips.width), scale(twips.top + twips.height)};
 }
 
@@ -38,9 +40,7 @@ RECT CentredFrame(int dpi) {
     const int height = frame.bottom - frame.top;
     RECT work = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
-    return {left, top, left + width, top + height};
+    return CentredOn(work, width, height);
 }
 
 const ButtonLayout& LayoutOf(int buttonId) {
@@ -68,9 +68,7 @@ bool Root::Create(HINSTANCE instance) {
 }
 
 void Root::CreateControls() {
-    const HDC screen = GetDC(Handle());
-    background_ = CreateBackground(screen, dpi_);
-    ReleaseDC(Handle(), screen);
+    background_ = CreateBackground(UniqueWindowDc(Handle()).get(), dpi_);
     handCursor_ = CreateHandCursor();
     Label::SetButtonCursor(handCursor_.get());
 
@@ -142,11 +140,9 @@ void Root::ApplyFinalState(int buttonId, int overlayId) {
 }
 
 void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {
-    const HDC picture = CreateCompatibleDC(dc);
-    const HGDIOBJ old = SelectObject(picture, background_.get());
-    BitBlt(dc, to.x, to.y, part.right - part.left, part.bottom - part.top, picture, part.left, part.top, SRCCOPY);
-    SelectObject(picture, old);
-    DeleteDC(picture);
+    const UniqueDc picture(CreateCompatibleDC(dc));
+    const SelectedObject selected(picture.get(), background_.get());
+    BitBlt(dc, to.x, to.y, part.right - part.left, part.bottom - part.top, picture.get(), part.left, part.top, SRCCOPY);
 }
 
 void Root::PaintBackground(HDC dc, HWND child) {

@@ -1,6 +1,5 @@
 #include "cleanup/Cleanup.h"
 
-#include "app/Artwork.h"
 #include "cleanup/CleanupRules.h"
 #include "services/Dateiexistenz.h"
 #include "services/FolderListing.h"
@@ -10,6 +9,7 @@
 #include "services/WindowsOrdner.h"
 #include "services/WindowsVersion.h"
 #include "ui/ActionHost.h"
+#include "ui/Fonts.h"
 #include "ui/Windows.h"
 
 namespace {

@@ -57,3 +57,38 @@ using UniquePen = UniqueHandle<HandleTraits<HPEN, DeleteObject>>;
 using UniqueBitmap = UniqueHandle<HandleTraits<HBITMAP, DeleteObject>>;
 using UniqueIcon = UniqueHandle<HandleTraits<HICON, DestroyIcon>>;
 using UniqueCursor = UniqueHandle<HandleTraits<HCURSOR, DestroyCursor>>;
+using UniqueDc = UniqueHandle<HandleTraits<HDC, DeleteDC>>;
+
+// A DC from GetDC goes back with ReleaseDC, which needs its window too.
+class UniqueWindowDc {
+public:
+    explicit UniqueWindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+    ~UniqueWindowDc() {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    UniqueWindowDc(const UniqueWindowDc&) = delete;
+    UniqueWindowDc& operator=(const UniqueWindowDc&) = delete;
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a DC for a scope: what the DC held before comes back at
+// its end, so the object can be deleted and the DC released cleanly.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (previous_)
+            SelectObject(dc_, previous_);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};

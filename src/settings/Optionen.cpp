@@ -1,6 +1,5 @@
 #include "settings/Optionen.h"
 
-#include "app/Artwork.h"
 #include "backup/LanguageFiles.h"
 #include "launchers/Addresses.h"
 #include "resource.h"
@@ -16,6 +15,8 @@
 #include "ui/Windows.h"
 #include "services/WebSupports.h"
 #include "settings/Settings.h"
+#include "ui/Fonts.h"
+#include "ui/Placement.h"
 
 #include <algorithm>
 #include <cctype>
@@ -61,10 +62,6 @@ constexpr ControlLayout kControls[] = {
 // The backup group is usable only while the ERUNT folder exists.
 constexpr int kBackupGroup[] = {IDC_VSICHERUNGEN, IDC_TSICHERUNGEN, IDC_BSICHERUNGEN_WAEHLEN,
                                 IDC_BSUBFOLDER,   IDC_BCOMPLETE,    IDC_BREADY};
-
-int Scaled(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
-}
 
 bool HoldsFiles(const std::wstring& folder) {
     const std::vector<FolderEntry> entries = FolderEntries(folder);
@@ -113,12 +110,11 @@ SettingsOutcome Optionen::ShowModal() {
                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
         return outcome_;
     constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    RECT frame = {0, 0, Scaled(6225, dpi), Scaled(4695, dpi)};
+    RECT frame = {0, 0, TwipsToPixels(6225, dpi), TwipsToPixels(4695, dpi)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
     RECT owner;
     GetWindowRect(host_.Owner(), &owner);
-    OffsetRect(&frame, owner.left + (owner.right - owner.left - (frame.right - frame.left)) / 2 - frame.left,
-               owner.top + (owner.bottom - owner.top - (frame.bottom - frame.top)) / 2 - frame.top);
+    frame = CentredOn(owner, frame.right - frame.left, frame.bottom - frame.top);
     if (!CreateTopLevel(kClassName, kOptionenCaption, kStyle, frame, host_.Owner(),
                         WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT))
         return outcome_;
@@ -134,9 +130,9 @@ SettingsOutcome Optionen::ShowModal() {
 void Optionen::CreateControls() {
     const int dpi = ScreenDpi();
     for (const ControlLayout& control : kControls) {
-        const RECT place = {Scaled(control.left, dpi), Scaled(control.top, dpi),
-                            Scaled(control.left + control.width, dpi),
-                            Scaled(control.top, dpi) + std::max(1, Scaled(control.height, dpi))};
+        const RECT place = {TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
+                            TwipsToPixels(control.left + control.width, dpi),
+                            TwipsToPixels(control.top, dpi) + std::max(1, TwipsToPixels(control.height, dpi))};
         CreateControl(Handle(), control.id, control.className, control.caption, WS_VISIBLE | control.style, place,
                       font_.get());
     }
