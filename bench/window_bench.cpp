@@ -36,18 +36,8 @@ Started Launch(std::wstring command, const std::wstring& folder, const wchar_t* 
                         folder.empty() ? nullptr : folder.c_str(), &startup, &started))
         return {};
     const UniqueKernelHandle thread(started.hThread);
-    const auto shown = [&] {
-        for (const HWND window : Windows()) {
-            DWORD owner = 0;
-            wchar_t name[64] = {};
-            GetWindowThreadProcessId(window, &owner);
-            GetClassNameW(window, name, 64);
-            if (owner == started.dwProcessId && IsWindowVisible(window) && _wcsicmp(name, className) == 0)
-                return window;
-        }
-        return HWND{};
-    };
-    while (!shown() && Clock::now() - begin < 15s)
+    // One program runs at a time, so its class names its window.
+    while (!IsWindowVisible(FindWindowW(className, nullptr)) && Clock::now() - begin < 15s)
         Sleep(1);
     const double elapsed = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
     return {UniqueKernelHandle(started.hProcess), started.dwProcessId, elapsed};

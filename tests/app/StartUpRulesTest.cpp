@@ -1,10 +1,12 @@
 #include "app/StartUpRules.h"
 
-#include "LocalTimes.h"
-
 #include <gtest/gtest.h>
 
 namespace {
+
+SYSTEMTIME LocalTime(WORD year, WORD month, WORD day, WORD hour = 12) {
+    return {year, month, 0, day, hour};
+}
 
 TEST(AutoSwitchTest, IsFoundInTheArgumentsInAnyLetterCase) {
     for (const wchar_t* line :
