@@ -5,16 +5,26 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-scripts/build.sh mingw-i686
+# Where the kernel runs no 32-bit programs there is no 32-bit Wine: the 64-bit
+# program stands in, through Wine's 64-bit loader.
+preset=mingw-i686
+wine=wine
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "This kernel runs no 32-bit programs, so no 32-bit Wine: opening the 64-bit build."
+    preset=mingw-x86_64
+    wine=/usr/lib/wine/wine64
+    export WINELOADER=$wine
+fi
+scripts/build.sh $preset
 
 demo="$PWD/build/demo"
-scripts/make-demo.sh build/mingw-i686 "$demo"
+scripts/make-demo.sh build/$preset "$demo"
 
 export WINEPREFIX="$PWD/build/wineprefix-demo"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -d "$WINEPREFIX" ]; then
-    wineboot --init >/dev/null 2>&1
+    $wine wineboot --init >/dev/null 2>&1
 fi
 
 echo "Demo folder: $demo"
@@ -22,6 +32,6 @@ echo "The outside tools are stand-ins: what the program starts is written to $de
 cd "$demo"
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display: starting the program on a virtual one (Xvfb)."
-    exec xvfb-run -a wine "$demo/HIVORA.exe"
+    exec xvfb-run -a $wine "$demo/HIVORA.exe"
 fi
-exec wine "$demo/HIVORA.exe"
+exec $wine "$demo/HIVORA.exe"
