@@ -18,7 +18,7 @@ void Root::Form_Load() {
     // Start-up makes no use of the name; looking it up loads the clean-up
     // window, which cleans what it finds and stays ready for later look-ups.
     if (DefaultUserName().empty())
-        cleanup_.SelectedUser(CleanupLoadFor(true, IsWindowEnabled(Handle())));
+        cleanup_.SelectedUser(CleanupLoad::LookUpAndStay);
     if (IsWindows9x()) {
         ShowMessage(nullptr, {L"Diese Anwendung kann nur unter Microsoft® Windows 2000/XP/Vista verwendet werden.   "},
                     kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
