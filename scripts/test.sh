@@ -10,6 +10,7 @@ scripts/build.sh
 
 ctest --preset native
 scripts/with-wine.sh bash -c '
+    set -e
     if [ "$HIVORA_WINE32" = 1 ]; then
         ctest --preset mingw-i686
     else
