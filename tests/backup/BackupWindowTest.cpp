@@ -148,7 +148,7 @@ TEST_P(CleanupTest, TheFirstClickCleansUpReportsAndCloses) {
                 Click(passed[++moves % 2], 0);
             return (report = program.WaitBox(0)).has_value();
         },
-        60000));
+        kPatience));
     EXPECT_EQ(report.value().title, L" Bereinigung der Optimierung");
     EXPECT_EQ(report.value().text.rfind(std::to_wstring(row.files) + L" temporäre", 0), 0u) << report.value().text;
     program.Answer(IDOK);

@@ -17,7 +17,11 @@
 #include <sstream>
 #include <vector>
 
-template <typename Condition> bool WaitFor(Condition condition, int milliseconds = 15000) {
+// How long a wait for a state of the program may take before the test fails. A cold Wine prefix on a
+// busy machine can take many seconds for a first folder dialog; a passing test never waits this long.
+constexpr int kPatience = 60000;
+
+template <typename Condition> bool WaitFor(Condition condition, int milliseconds = kPatience) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     for (; !condition(); Sleep(20))
         if (std::chrono::steady_clock::now() > deadline)
@@ -207,7 +211,7 @@ public:
     DWORD Id() const { return id_; }
     HWND Main() { return main_ ? main_ : main_ = Window(L"HivoraRoot"); }
     // A shown top-level window of the program, once the program waits for input.
-    HWND Window(const wchar_t* className, int milliseconds = 15000) {
+    HWND Window(const wchar_t* className, int milliseconds = kPatience) {
         HWND found = nullptr;
         const auto ours = [&](HWND window) {
             DWORD owner = 0;
@@ -218,13 +222,13 @@ public:
         };
         WaitFor([&] { return (found = Find(Windows(), ours)) || Exit(0); }, milliseconds);
         if (found)
-            WaitForInputIdle(process_.get(), 15000);
+            WaitForInputIdle(process_.get(), kPatience);
         return found;
     }
     HWND Control(int id) {
         return Find(Windows(Main()), [id](HWND child) { return GetDlgCtrlID(child) == id; });
     }
-    std::optional<Box> WaitBox(int milliseconds = 15000) {
+    std::optional<Box> WaitBox(int milliseconds = kPatience) {
         const HWND window = Window(L"#32770", milliseconds);
         if (!window)
             return std::nullopt;
@@ -243,7 +247,7 @@ public:
             WaitFor([&] { return !IsWindowVisible(box->window); });
         return box;
     }
-    std::optional<DWORD> Exit(int milliseconds = 15000) {
+    std::optional<DWORD> Exit(int milliseconds = kPatience) {
         DWORD code = 0;
         if (WaitForSingleObject(process_.get(), milliseconds) || !GetExitCodeProcess(process_.get(), &code))
             return std::nullopt;
