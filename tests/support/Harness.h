@@ -272,10 +272,6 @@ inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {})
     POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     if (client)
         ClientToScreen(window, &(at = *client));
-    // Mouse input goes to whatever lies under the point: the window comes to the front first.
-    const HWND root = GetAncestor(window, GA_ROOT);
-    SetForegroundWindow(root);
-    WaitFor([&] { return GetAncestor(WindowFromPoint(at), GA_ROOT) == root; }, 5000);
     // Absolute input counts in 65536ths of the screen.
     std::vector<INPUT> inputs(1 + 2 * clicks, {INPUT_MOUSE});
     inputs[0].mi = {(at.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN),
