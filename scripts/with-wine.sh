@@ -44,12 +44,12 @@ fi
 
 wine wineboot --init >/dev/null 2>&1
 wineserver -w
-# A program that crashes must fail its test, not leave a dialog over the screen for the next tests.
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
 wineserver -p
 # Start Wine's own services now, detached from any pipe: a service started by
 # the first test would inherit that test's output pipe and keep it open, and
 # CTest would then wait for it to close until its time-out.
 wine cmd /c exit </dev/null >/dev/null 2>&1
+# A program that crashes must fail its test, not leave a dialog over the screen for the next tests.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
 
 "$@"
