@@ -1,5 +1,6 @@
 #include "services/IniFiles.h"
 
+#include "services/FileDirPath.h"
 #include "services/Text.h"
 
 #include <windows.h>
@@ -19,14 +20,7 @@ bool ReadsBackWhole(const std::wstring& value) {
 std::wstring StoredForm(const std::wstring& value) {
     if (ReadsBackWhole(value))
         return value;
-    const DWORD length = GetShortPathNameW(value.c_str(), nullptr, 0);
-    if (length == 0)
-        return value;
-    std::wstring shortPath(length, L'\0');
-    const DWORD written = GetShortPathNameW(value.c_str(), shortPath.data(), length);
-    if (written == 0 || written >= length)
-        return value;
-    shortPath.resize(written);
+    const std::wstring shortPath = ShortForm(value);
     return ReadsBackWhole(shortPath) ? shortPath : value;
 }
 

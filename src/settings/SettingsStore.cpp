@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "services/Dateiexistenz.h"
+#include "services/FileDirPath.h"
 #include "services/IniFiles.h"
 #include "services/MessagePump.h"
 #include "services/Text.h"
@@ -35,19 +36,6 @@ private:
 std::wstring ToolFolder(const SettingsFiles& files, const wchar_t* key, const wchar_t* executable) {
     const std::wstring folder = files.Read(key);
     return !folder.empty() && !FileExists(folder + executable) ? std::wstring() : folder;
-}
-
-// The long form of an existing folder; the text itself for a missing one.
-std::wstring LongForm(const std::wstring& folder) {
-    const DWORD length = GetLongPathNameW(folder.c_str(), nullptr, 0);
-    if (length == 0)
-        return folder;
-    std::wstring longPath(length, L'\0');
-    const DWORD written = GetLongPathNameW(folder.c_str(), longPath.data(), length);
-    if (written == 0 || written >= length)
-        return folder;
-    longPath.resize(written);
-    return longPath;
 }
 
 // A folder stored in its short 8.3 form is still the same folder.
