@@ -43,58 +43,57 @@ CleanupLoad CleanupLoadFor(bool busy, bool mainWindowEnabled) {
 }
 
 std::wstring Cleanup::SelectedUser(CleanupLoad load) {
-    if (!IsLoaded())
-        Load(load);
-    return selectedUser_;
+    if (!loaded_)
+        Form_Load(load);
+    return users_.selected >= 0 ? users_.names[static_cast<size_t>(users_.selected)] : std::wstring();
 }
 
 void Cleanup::ShowModal() {
-    if (IsLoaded())
+    if (loaded_)
         Close();
-    Load(CleanupLoad::FullCleanup);
-    if (IsLoaded())
-        RunModal(host_.Owner(), Handle(), [this] { return !IsLoaded(); });
+    Form_Load(CleanupLoad::FullCleanup);
+    if (loaded_ && CreateShownWindow())
+        RunModal(host_.Owner(), Handle(), [this] { return !loaded_; });
 }
 
-void Cleanup::Load(CleanupLoad load) {
+// The window shows what the load found: the user list and, in the menu, the user
+// whose folders were cleaned. Only a load that stays needs it, so look-ups
+// (every start-up among them) create no window.
+bool Cleanup::CreateShownWindow() {
     if (!RegisterClass(kClassName, nullptr, LoadCursorW(nullptr, IDC_ARROW),
                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
-        return;
-    const HMENU bar = CreateMenu();
-    actions_ = CreatePopupMenu();
-    AppendMenuW(actions_, MF_STRING | MF_DISABLED, kUserItem, L"");
-    AppendMenuW(actions_, MF_STRING | MF_DISABLED, kWindowsItem,
+        return false;
+    const HMENU actions = CreatePopupMenu();
+    if (!users_.names.empty())
+        AppendMenuW(actions, MF_STRING | MF_DISABLED, kUserItem, rBenutzer_.c_str());
+    AppendMenuW(actions, MF_STRING | MF_DISABLED, kWindowsItem,
                 (std::wstring(kWindowsName) + L" (Version: " + WindowsVersionText() + L")").c_str());
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(actions_), L"Vorgänge ");
-
+    const HMENU bar = CreateMenu();
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(actions), L"Vorgänge ");
     RECT frame = {0, 0, 320, 90};
     AdjustWindowRectEx(&frame, WS_CAPTION | WS_SYSMENU, TRUE, 0);
     OffsetRect(&frame, 200 - frame.left, 200 - frame.top);
     if (!CreateTopLevel(kClassName, kCleanupCaption, WS_CAPTION | WS_SYSMENU, frame)) {
         DestroyMenu(bar);
-        return;
+        return false;
     }
     SetMenu(Handle(), bar);
     usersFont_ = CreateUiFont(L"Century Gothic", L"Tahoma", 90, false, ScreenDpi());
-    users_ = CreateControl(Handle(), 0, L"COMBOBOX", L"", WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST,
-                           {20, 30, 300, 230}, usersFont_.get());
-    Form_Load(load);
+    const HWND list = CreateControl(Handle(), 0, L"COMBOBOX", L"",
+                                    (users_.names.empty() ? 0 : WS_VISIBLE) | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                    {20, 30, 300, 230}, usersFont_.get());
+    for (const std::wstring& name : users_.names)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(users_.selected), 0);
+    return true;
 }
 
 int Cleanup::FindUser() {
-    SendMessageW(users_, CB_RESETCONTENT, 0, 0);
-    selectedUser_.clear();
+    users_ = {};
     const std::wstring profiles = ProfilesFolder();
-    if (!PathExists(profiles))
-        return 0;
-    const UserList users = ProfileUsers(profiles, Subfolders(profiles), UserName());
-    for (const std::wstring& name : users.names)
-        SendMessageW(users_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    if (users.selected >= 0) {
-        SendMessageW(users_, CB_SETCURSEL, static_cast<WPARAM>(users.selected), 0);
-        selectedUser_ = users.names[static_cast<size_t>(users.selected)];
-    }
-    return static_cast<int>(users.names.size());
+    if (PathExists(profiles))
+        users_ = ProfileUsers(profiles, Subfolders(profiles), UserName());
+    return static_cast<int>(users_.names.size());
 }
 
 void Cleanup::Visit(const std::wstring& folder, const wchar_t* patterns) {
@@ -102,22 +101,17 @@ void Cleanup::Visit(const std::wstring& folder, const wchar_t* patterns) {
 }
 
 void Cleanup::Close() {
+    loaded_ = false;
     host_.ShowCleanupRunning(false);
-    DestroyWindow(Handle());
-}
-
-void Cleanup::SetMenuUser(const std::wstring& name) {
-    rBenutzer_ = name;
-    ModifyMenuW(actions_, kUserItem, MF_BYCOMMAND | MF_STRING | MF_DISABLED, kUserItem, name.c_str());
+    if (Handle())
+        DestroyWindow(Handle());
 }
 
 void Cleanup::Form_Load(CleanupLoad load) {
+    loaded_ = true;
     count_ = 0;
     const std::wstring profiles = ProfilesFolder();
-    if (FindUser() == 0) {
-        ShowWindow(users_, SW_HIDE);
-        RemoveMenu(actions_, kUserItem, MF_BYCOMMAND);
-    }
+    FindUser();
     host_.ShowCleanupRunning(true);
     DoEvents();
     Visit(profiles + L"\\LocalService", kFirstPatternList);
@@ -125,10 +119,9 @@ void Cleanup::Form_Load(CleanupLoad load) {
     Visit(profiles + L"\\NetworkService", kFirstPatternList);
     Visit(profiles + L"\\NetworkService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kFirstPatternList);
     Visit(SystemConfigFolder(), kFirstPatternList);
-    std::wstring user = DefaultUserFolder();
-    if (user.empty())
-        user = UserName();
-    SetMenuUser(user);
+    rBenutzer_ = DefaultUserFolder();
+    if (rBenutzer_.empty())
+        rBenutzer_ = UserName();
     if (rBenutzer_.empty()) {
         ShowMessage(host_.Owner(),
                     {std::wstring(L"Der Benutzername von ") + kWindowsName + L" konnte nicht ausgelesen werden. ",
@@ -167,8 +160,7 @@ LRESULT Cleanup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Close();
         return 0;
     case WM_DESTROY:
-        users_ = nullptr;
-        actions_ = nullptr;
+        loaded_ = false;
         return 0;
     default:
         return DefaultHandling(message, wParam, lParam);

@@ -1,7 +1,9 @@
 #pragma once
 // The clean-up window: all its work runs while it loads. It deletes the hive
 // copies that compaction and restore leave behind, and its user list tells
-// the other actions whose profile is the current one.
+// the other actions whose profile is the current one. Its window is made only
+// when a load leaves something to show; a look-up needs none.
+#include "cleanup/CleanupRules.h"
 #include "services/UniqueHandle.h"
 #include "ui/BaseWindow.h"
 
@@ -37,23 +39,22 @@ public:
     // goes first, so the work always runs; a load that finishes its work closes
     // the window again, and then nothing is shown.
     void ShowModal();
-    bool IsLoaded() const { return Handle() != nullptr; }
+    bool IsLoaded() const { return loaded_; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void Load(CleanupLoad load);
     void Form_Load(CleanupLoad load);
+    bool CreateShownWindow();
     int FindUser();
     void Visit(const std::wstring& folder, const wchar_t* patterns);
     void Close();
-    void SetMenuUser(const std::wstring& name);
 
     ActionHost& host_;
-    HWND users_ = nullptr;
-    HMENU actions_ = nullptr;
-    UniqueFont usersFont_;
-    std::wstring selectedUser_;
+    // Loaded: the work has run and its results stay readable until closed.
+    bool loaded_ = false;
+    UserList users_; // LBenutzer
     std::wstring rBenutzer_;
+    UniqueFont usersFont_;
     // Wide, so that the report never falls short of what was deleted.
     uint64_t count_ = 0;
 };
