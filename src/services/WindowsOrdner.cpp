@@ -1,5 +1,7 @@
 #include "services/WindowsOrdner.h"
 
+#include "services/KernelFunction.h"
+
 #include <windows.h>
 
 namespace {
@@ -31,8 +33,7 @@ bool Is64BitWindows() {
 #else
     // Looked up: Windows 2000 and XP before SP2 lack it, and they are 32-bit only.
     using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
-    const auto isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "IsWow64Process")));
+    const auto isWow64Process = KernelFunction<IsWow64ProcessFunction>("IsWow64Process");
     BOOL wow64 = FALSE;
     return isWow64Process && isWow64Process(GetCurrentProcess(), &wow64) && wow64;
 #endif
