@@ -18,7 +18,7 @@ bool Label::Create(HWND parent, int id, const wchar_t* caption, const RECT& plac
     kind_ = kind;
     const DWORD style = WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | (kind == Kind::Button ? WS_TABSTOP : 0);
     // With double clicks announced, the second press of a double click comes
-    // as WM_LBUTTONDBLCLK, which is no click: a double click acts once.
+    // as WM_LBUTTONDBLCLK: a double click acts once.
     return RegisterClass(kClassName, nullptr, nullptr, nullptr, CS_DBLCLKS) &&
            CreateChild(kClassName, caption, style, parent, id, place);
 }
@@ -90,6 +90,12 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (kind_ == Kind::Button)
             surface_->ButtonHovered(GetDlgCtrlID(Handle()));
         return 0;
+    case WM_LBUTTONDBLCLK:
+        // The second press of a double click on this button is no click; a
+        // press that the system merely paired with a click elsewhere is one.
+        if (lastClick_ && static_cast<DWORD>(GetMessageTime() - *lastClick_) <= GetDoubleClickTime())
+            return 0;
+        [[fallthrough]];
     case WM_LBUTTONDOWN:
         if (kind_ == Kind::Button) {
             pressed_ = true;
@@ -99,6 +105,7 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         if (pressed_) {
             pressed_ = false;
+            lastClick_ = GetMessageTime();
             ReleaseCapture();
             RECT client;
             GetClientRect(Handle(), &client);

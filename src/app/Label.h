@@ -1,8 +1,10 @@
 #pragma once
 // A text label drawn straight onto the main window's picture. The action
 // buttons are such labels, with a hand pointer, hover and click.
-#include "ui/BaseWindow.h"
 #include "app/RootSurface.h"
+#include "ui/BaseWindow.h"
+
+#include <optional>
 
 class Label : public BaseWindow<Label> {
 public:
@@ -26,4 +28,6 @@ private:
     Kind kind_ = Kind::Passive;
     COLORREF colour_ = RGB(0, 0, 0);
     bool pressed_ = false;
+    // When the last click on this button was released (message time).
+    std::optional<LONG> lastClick_;
 };
