@@ -272,13 +272,22 @@ inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {})
     POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     if (client)
         ClientToScreen(window, &(at = *client));
-    // Absolute input counts in 65536ths of the screen.
-    std::vector<INPUT> inputs(1 + 2 * clicks, {INPUT_MOUSE});
-    inputs[0].mi = {(at.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN),
-                    (at.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN), 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};
-    for (int input = 1; input < 1 + 2 * clicks; ++input)
-        inputs[input].mi.dwFlags = input % 2 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // Absolute input counts in 65536ths of the screen. Every event carries the point, so a press
+    // never lands where the pointer was before a move the system has not applied yet.
+    INPUT input = {INPUT_MOUSE};
+    input.mi = {(at.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN),
+                (at.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN), 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};
+    std::vector<INPUT> inputs(1 + 2 * clicks, input);
+    for (size_t index = 1; index < inputs.size(); ++index)
+        inputs[index].mi.dwFlags |= index % 2 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, inputs.data(), sizeof(INPUT));
+    WaitFor(
+        [&] {
+            POINT pointer = {};
+            return GetCursorPos(&pointer) && pointer.x == at.x && pointer.y == at.y;
+        },
+        5000);
+    SendInput(static_cast<UINT>(inputs.size() - 1), inputs.data() + 1, sizeof(INPUT));
 }
 
 inline void PressKey(WORD key) {
