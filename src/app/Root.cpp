@@ -158,7 +158,8 @@ void Root::ButtonHovered(int buttonId) {
         return;
     const ButtonLayout& button = LayoutOf(buttonId);
     state_.busy = true;
-    if (!IsWindowVisible(description_.Handle()))
+    // The panel takes the restore list's place: while the list shows, the panel would hide it from the mouse.
+    if (!IsWindowVisible(description_.Handle()) && !IsWindowVisible(backups_))
         ShowWindow(description_.Handle(), SW_SHOWNA);
     description_.SetText(button.description);
     // Every hover starts the time afresh: the panel goes T seconds after the last one began.

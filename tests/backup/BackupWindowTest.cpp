@@ -88,6 +88,9 @@ TEST(Restore, TheListShowsTheDatedBackupsAndADoubleClickRestoresOne) {
         SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(entry));
         EXPECT_NE(std::wstring(entry).find(name), std::wstring::npos) << entry;
     }
+    // A hover while the list shows leaves the list on top, to be double-clicked.
+    Click(program.Control(IDC_BSICHERUNGEN), 0);
+    EXPECT_TRUE(WaitFor([&] { return Text(program.Control(IDC_TTOOLTIPS)).find(L"Sicherungsordner") != std::string::npos; }));
     const auto height = static_cast<LONG>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     Click(list, 2, POINT{20, height + height / 2});
     EXPECT_EQ(program.Exit(), 0u);
