@@ -13,34 +13,17 @@
 
 namespace {
 
-using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-// A started program, ended when this goes.
-struct Started {
-    UniqueKernelHandle process;
-    DWORD id = 0;
-    double startMs = 0;
-    ~Started() {
-        TerminateProcess(process.get(), 0);
-        WaitForSingleObject(process.get(), 5000);
-    }
-};
-
-// Starts a program and waits until its window of this class is visible.
-Started Launch(std::wstring command, const std::wstring& folder, const wchar_t* className) {
-    STARTUPINFOW startup = {sizeof(startup)};
-    PROCESS_INFORMATION started = {};
+// Ends the program held, starts another in its place and answers the milliseconds until its window
+// of this class is visible.
+double StartToWindow(std::optional<Program>& program, const std::wstring& path, const wchar_t* className) {
+    program.reset();
     const auto begin = Clock::now();
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &started))
-        return {};
-    const UniqueKernelHandle thread(started.hThread);
+    program.emplace(path);
     // One program runs at a time, so its class names its window.
-    while (!IsWindowVisible(FindWindowW(className, nullptr)) && Clock::now() - begin < 15s)
-        Sleep(1);
-    const double elapsed = std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
-    return {UniqueKernelHandle(started.hProcess), started.dwProcessId, elapsed};
+    WaitFor([&] { return IsWindowVisible(FindWindowW(className, nullptr)); }, 15000, 1);
+    return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
 }
 
 double Median(std::vector<double> values) {
@@ -48,17 +31,17 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-double PeakMemoryMiB(const Started& program) {
+double PeakMemoryMiB(const Program& program) {
     PROCESS_MEMORY_COUNTERS counters = {sizeof(counters)};
-    GetProcessMemoryInfo(program.process.get(), &counters, sizeof(counters));
+    GetProcessMemoryInfo(program.Process(), &counters, sizeof(counters));
     return static_cast<double>(counters.PeakWorkingSetSize) / 1048576.0;
 }
 
 // The processor time the program takes during two seconds, in per cent of them.
-double ProcessorShare(const Started& program) {
+double ProcessorShare(const Program& program) {
     const auto used = [&] { // in 100 ns
         FILETIME created, exited, kernel, user;
-        GetProcessTimes(program.process.get(), &created, &exited, &kernel, &user);
+        GetProcessTimes(program.Process(), &created, &exited, &kernel, &user);
         return 4294967296.0 * (kernel.dwHighDateTime + user.dwHighDateTime) + kernel.dwLowDateTime + user.dwLowDateTime;
     };
     const double before = used();
@@ -70,26 +53,27 @@ double ProcessorShare(const Started& program) {
 
 int main() {
     Scenario scenario;
-    const std::wstring program = L"\"" + scenario.Program() + L"\"";
-    const std::wstring bare = L"\"" + BuildPath(HIVORA_BARE_WINDOW_PATH) + L"\"";
-    std::vector<double> ours, notepad, bareWindow;
+    const std::wstring notepad = SystemDirectory() + L"\\notepad.exe", bare = BuildPath(HIVORA_BARE_WINDOW_PATH);
+    std::vector<double> ours, notepads, bareWindows;
     for (int round = 0; round < 11; ++round) {
-        ours.push_back(Launch(program, scenario.Path(), L"HivoraRoot").startMs);
-        notepad.push_back(Launch(L"notepad.exe", {}, L"Notepad").startMs);
-        bareWindow.push_back(Launch(bare, {}, L"HivoraBare").startMs);
+        std::optional<Program> program;
+        ours.push_back(StartToWindow(program, scenario.Program(), L"HivoraRoot"));
+        notepads.push_back(StartToWindow(program, notepad, L"Notepad"));
+        bareWindows.push_back(StartToWindow(program, bare, L"HivoraBare"));
     }
-    std::printf("startup_ms %.0f %.0f %.0f\n", Median(ours), Median(notepad), Median(bareWindow));
+    std::printf("startup_ms %.0f %.0f %.0f\n", Median(ours), Median(notepads), Median(bareWindows));
 
-    const Started hivora = Launch(program, scenario.Path(), L"HivoraRoot");
-    const Started notes = Launch(L"notepad.exe", {}, L"Notepad");
+    std::optional<Program> hivora, notes;
+    StartToWindow(hivora, scenario.Program(), L"HivoraRoot");
+    StartToWindow(notes, notepad, L"Notepad");
     Sleep(2000);
-    std::printf("rest_memory_mib %.1f %.1f\n", PeakMemoryMiB(hivora), PeakMemoryMiB(notes));
+    std::printf("rest_memory_mib %.1f %.1f\n", PeakMemoryMiB(*hivora), PeakMemoryMiB(*notes));
 
     SetCursorPos(0, 0);
-    const double idle = ProcessorShare(notes);
+    const double idle = ProcessorShare(*notes);
     RECT button;
-    GetWindowRect(GetDlgItem(FindWindowW(L"HivoraRoot", nullptr), IDC_BOPTIMIERUNG), &button);
+    GetWindowRect(hivora->Control(IDC_BOPTIMIERUNG), &button);
     SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
-    std::printf("hover_cpu_percent %.2f %.2f\n", ProcessorShare(hivora), idle);
+    std::printf("hover_cpu_percent %.2f %.2f\n", ProcessorShare(*hivora), idle);
     return 0;
 }

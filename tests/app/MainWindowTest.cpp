@@ -5,15 +5,6 @@
 
 namespace {
 
-TEST(StartUp, FirstStartWritesTheDefaultsAndMakesTheBackupFolder) {
-    Scenario scenario;
-    Program program(scenario.Program());
-    ASSERT_NE(program.Main(), nullptr);
-    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"InstallFolder"), scenario.Path());
-    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"DefaultDestinationFolder"), scenario / L"Backup");
-    EXPECT_TRUE(std::filesystem::exists(scenario / L"backup"));
-}
-
 TEST(StartUp, MissingEruntIsReportedAndRetryOpensTheDownloadPage) {
     Scenario scenario({});
     scenario.RegisterBrowser();
@@ -73,7 +64,8 @@ TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {
     EXPECT_EQ(program.Exit(), 1u);
 }
 
-TEST(StartUp, ALogonNameIsNeverAPath) {
+// A first start without a registered user name, the common case, whose logon name would lead elsewhere.
+TEST(StartUp, AFirstStartWritesTheDefaultsAndTakesNoLogonNameForAPath) {
     Scenario scenario;
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);
     scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", L"Logon User Name",
@@ -82,6 +74,9 @@ TEST(StartUp, ALogonNameIsNeverAPath) {
     scenario.Undo([] { std::filesystem::remove_all(L"C:\\Opfer"); });
     Program program(scenario.Program());
     ASSERT_NE(program.Main(), nullptr);
+    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"InstallFolder"), scenario.Path());
+    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"DefaultDestinationFolder"), scenario / L"Backup");
+    EXPECT_TRUE(std::filesystem::exists(scenario / L"backup"));
     EXPECT_TRUE(std::filesystem::exists(L"C:\\Opfer\\x.BAK"));
 }
 

@@ -30,9 +30,9 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
         ActionScene scene;
         RecordingHost host;
         host.answers = {row.answer};
-        const std::wstring install = row.spaced ? scene.Path(L"Erunt Ordner") : ActionScene::UnspacedFolder();
+        const std::wstring install = row.spaced ? scene / L"Erunt Ordner" : ActionScene::UnspacedFolder();
         const std::wstring erunt = ActionScene::Touch(install + L"\\ERUNT.EXE");
-        const std::wstring destination = scene.Path(L"Backup");
+        const std::wstring destination = scene / L"Backup";
         if (row.destinationExists)
             std::filesystem::create_directories(destination);
         if (row.todayExists)

@@ -4,7 +4,6 @@
 #include "ScratchFolder.h"
 #include "services/Dateiexistenz.h"
 #include "services/UniqueHandle.h"
-#include "services/WindowsOrdner.h"
 
 #include <gtest/gtest.h>
 
@@ -60,13 +59,6 @@ TEST(ProfileUsersTest, LeavesOutServiceProfilesAndSelectsTheAccount) {
     for (const auto& [account, selected] : {std::pair{L"bert", 1}, {L"ANNA", 0}, {L"Administrator", 2}})
         EXPECT_EQ(ProfileUsers(profiles, subfolders, account).selected, selected) << account;
     EXPECT_EQ(ProfileUsers(profiles, {}, L"bert").selected, -1);
-}
-
-TEST(NativeFolderTest, IsTheRealSystemFolderAlsoForA32BitBuildOn64BitWindows) {
-    BOOL redirected = FALSE;
-    IsWow64Process(GetCurrentProcess(), &redirected);
-    const std::wstring config = SystemDirectory() + L"\\config";
-    EXPECT_EQ(NativeFolder(config), redirected ? WindowsDirectory() + L"\\Sysnative\\config" : config);
 }
 
 } // namespace

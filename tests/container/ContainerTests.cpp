@@ -133,33 +133,32 @@ std::string Named(const std::string& Name) {
 
 TEST_F(ContainerTest, UnpacksOnlyContainersWhoseEveryMemberStaysInTheTargetFolder) {
     // clang-format off
-    const std::vector<std::pair<std::string, bool>> rows{
-        // Names that only look dangerous.
-        {Named(".hidden"), true}, {Named("..double"), true}, {Named("a b.txt"), true}, {Named("CONSOLE.txt"), true},
-        {Named("com10"), true}, {Named("nul-file.txt"), true}, {Named("x.con"), true},
-        {Named(std::string(255, 'n')), true},
-        // Names outside the target folder, devices, forbidden characters, names Windows would change.
-        {Named(""), false}, {Named("."), false}, {Named(".."), false}, {Named("..."), false}, {Named("../e"), false},
-        {Named("..\\e"), false}, {Named("s/e"), false}, {Named("s\\e"), false}, {Named("/e"), false},
-        {Named("\\e"), false}, {Named("C:e"), false}, {Named("C:\\e"), false}, {Named("\\\\srv\\share\\e"), false},
-        {Named("//srv/share/e"), false}, {Named("\\\\?\\C:\\e"), false}, {Named("e:stream"), false},
-        {Named("CON"), false}, {Named("con.txt"), false}, {Named("Nul .txt"), false}, {Named("aux"), false},
-        {Named("PRN.log"), false}, {Named("lpt1"), false}, {Named("COM9.ini"), false}, {Named("CONOUT$"), false},
-        {Named("COM\xB9"), false}, {Named("e."), false}, {Named("e "), false}, {Named(std::string("n\0b", 3)), false},
-        {Named("bell\x07"), false}, {Named("a*b"), false}, {Named("a?b"), false}, {Named("a|b"), false},
-        {Named("a<b"), false}, {Named("a>b"), false}, {Named("a\"b"), false}, {Named(std::string(256, 'n')), false},
-        // Numbers out of range or not as written, missing fields.
-        {WithLine("b\t5\t4"), false}, {WithLine("b\t8\t1"), false}, {WithLine("b\t2147483647\t3"), false},
-        {WithLine("b\t4294967301\t3"), false}, {WithLine("b\t-1\t3"), false}, {WithLine("b\t5\t-3"), false},
-        {WithLine("b\t+5\t3"), false}, {WithLine("b\t 5\t3"), false}, {WithLine("b\tfive\t3"), false},
-        {WithLine("b\t5\t3x"), false}, {WithLine("b\t\t3"), false}, {WithLine("b\t5\t"), false},
-        {WithLine("b\t5"), false}, {WithLine("b"), false}, {WithLine(""), false},
-        // Length fields larger than the file or smaller than the trailer; the marker in small letters.
-        {"9999\t*CompactFile*", false}, {"Helloabc0027\t*CompactFile*", false}, {"0017\t*CompactFile*", false},
-        {"0000\t*CompactFile*", false}, {"abcd\t*CompactFile*", false}, {"-040\t*CompactFile*", false},
-        {"0018\t*compactfile*", false},
-    };
+    // Names that only look dangerous.
+    const std::string safeNames[] = {".hidden", "..double", "a b.txt", "CONSOLE.txt", "com10", "nul-file.txt", "x.con",
+                                     std::string(255, 'n')};
+    // Names outside the target folder, devices, forbidden characters, names Windows would change.
+    const std::string unsafeNames[] = {
+        "", ".", "..", "...", "../e", "..\\e", "s/e", "s\\e", "/e", "\\e", "C:e", "C:\\e", "\\\\srv\\share\\e",
+        "//srv/share/e", "\\\\?\\C:\\e", "e:stream", "CON", "con.txt", "Nul .txt", "aux", "PRN.log", "lpt1", "COM9.ini",
+        "CONOUT$", "COM\xB9", "e.", "e ", std::string("n\0b", 3), "bell\x07", "a*b", "a?b", "a|b", "a<b", "a>b", "a\"b",
+        std::string(256, 'n')};
+    // Directory lines with numbers out of range or not as written, or missing fields.
+    const std::string damagedLines[] = {"b\t5\t4", "b\t8\t1", "b\t2147483647\t3", "b\t4294967301\t3", "b\t-1\t3",
+                                        "b\t5\t-3", "b\t+5\t3", "b\t 5\t3", "b\tfive\t3", "b\t5\t3x", "b\t\t3",
+                                        "b\t5\t", "b\t5", "b", ""};
     // clang-format on
+    std::vector<std::pair<std::string, bool>> rows;
+    for (const std::string& name : safeNames)
+        rows.emplace_back(Named(name), true);
+    for (const std::string& name : unsafeNames)
+        rows.emplace_back(Named(name), false);
+    for (const std::string& line : damagedLines)
+        rows.emplace_back(WithLine(line), false);
+    // Length fields larger than the file or smaller than the trailer; the marker in small letters.
+    for (const char* container :
+         {"9999\t*CompactFile*", "Helloabc0027\t*CompactFile*", "0017\t*CompactFile*", "0000\t*CompactFile*",
+          "abcd\t*CompactFile*", "-040\t*CompactFile*", "0018\t*compactfile*"})
+        rows.emplace_back(container, false);
     for (const auto& [content, unpacked] : rows) {
         SCOPED_TRACE(::testing::PrintToString(content));
         fs::remove_all(Folder / "t");

@@ -12,10 +12,10 @@ namespace {
 
 TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
     ActionScene scene;
-    const std::wstring picked = scene.Path(L"Patch Ordner");
+    const std::wstring picked = scene / L"Patch Ordner";
     ActionScene::Touch(picked + L"\\vrnPatchLoader.hta");
     RecordingHost host;
-    host.folders = {scene.Path(L"leer"), picked};
+    host.folders = {scene / L"leer", picked};
     host.answers = {IDRETRY};
     bPatchLoader_Click(host);
     ASSERT_EQ(host.questions.size(), 1u) << "the first pick held no loader";

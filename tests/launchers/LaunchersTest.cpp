@@ -7,10 +7,10 @@
 
 namespace {
 
-// Placeholders in the rows: % the scratch folder, $ the system folder.
+// The placeholder % in the rows stands for the scratch folder.
 std::wstring Expand(std::wstring text, const std::wstring& folder) {
-    for (size_t at = text.find_first_of(L"%$"); at != std::wstring::npos; at = text.find_first_of(L"%$", at + 1))
-        text.replace(at, 1, text[at] == L'%' ? folder : SystemFolder());
+    for (size_t at = text.find(L'%'); at != std::wstring::npos; at = text.find(L'%', at + folder.size()))
+        text.replace(at, 1, folder);
     return text;
 }
 
@@ -32,18 +32,14 @@ TEST_P(ToolTest, StartsWithItsCommandLineAndNothingElse) {
     const Tool& row = GetParam();
     Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE"}, row.scratch);
     const std::wstring folder = scenario.Path(), file = Expand(row.file, folder);
-    file.find(folder) == 0 ? CopyTo(file) : scenario.PlaceStandin(file);
+    CopyTo(file);
     if (row.setting)
         WritePrivateProfileStringW(L"ERUNT", row.setting, file.substr(0, file.rfind(L'\\')).c_str(),
                                    (scenario / L"ERUNT.INI").c_str());
     if (folder.find(L' ') != std::wstring::npos)
         scenario.PlaceStandin(folder.substr(0, folder.find(L' ')) + L".exe");
-    WriteBytes(scenario / L"Patches\\vrnPatchLoader.hta", "<html></html>");
     Program program(scenario.Program());
     Click(program.Control(row.button));
-    if (row.button == IDC_BPATCHLOADER) {
-        ASSERT_TRUE(ChooseFolder(program.WaitBox().value().window, program.Id(), scenario / L"Patches"));
-    }
     scenario.WaitLog(1);
     Click(program.Control(IDC_BOPTIMIERUNG));
     Click(program.Control(IDC_BSICHERUNGEN));
@@ -67,9 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         Tool{"RegCleaner", IDC_BCLEANER, L"%\\Reg Cleaner\\REGCLEANR.EXE", L"RegCleaner",
              L"%\\Reg Cleaner\\REGCLEANR.EXE", L"%\\Reg Cleaner"},
         Tool{"PrefetchCleaner", IDC_BBOOTCLEAN, L"%\\Prefetch\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE", L"BootClean",
-             L"%\\Prefetch\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE", L"%\\Prefetch"},
-        Tool{"PatchLoader", IDC_BPATCHLOADER, L"$\\MSHTA.EXE", nullptr,
-             L"\"$\\MSHTA.EXE\" \"%\\Patches\\vrnPatchLoader.hta\"", L"%"}),
+             L"%\\Prefetch\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE", L"%\\Prefetch"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 bool StandinsRunning() {
@@ -88,7 +82,7 @@ TEST(Updates, ADoubleClickOpensTheSystemsNotepadAndTheHomePageOnce) {
     WriteBytes(scenario / L"ERUNT.TXT", "ERUNT 1.1j");
     CopyTo(scenario / L"Notepad.exe");
     CopyTo(scenario / L"Arbeitsordner\\Notepad.exe");
-    scenario.PlaceStandin(SystemFolder() + L"\\notepad.exe");
+    scenario.PlaceStandin(SystemDirectory() + L"\\notepad.exe");
     Program program(scenario.Program(), {}, scenario / L"Arbeitsordner");
     Click(program.Control(IDC_BUPDATES), 2);
     // Input is handled in order: once the settings window shows, both clicks have been handled.

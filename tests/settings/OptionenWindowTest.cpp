@@ -48,18 +48,6 @@ TEST_F(OptionenTest, SettingsThatCannotBeWrittenAreReportedAndNoRestartFollows) 
     EXPECT_TRUE(scenario_.Log().empty());
 }
 
-TEST_F(OptionenTest, TheProgramFolderByItsShortNameIsTheSameFolder) {
-    wchar_t shortName[MAX_PATH] = {};
-    GetShortPathNameW(scenario_.Path().c_str(), shortName, MAX_PATH);
-    ASSERT_NE(scenario_.Path(), shortName);
-    WritePrivateProfileStringW(L"ERUNT", L"InstallFolder", shortName, (scenario_ / L"ERUNT.INI").c_str());
-    Click(GetDlgItem(Open(), IDC_BREADY));
-    ExpectRestart();
-    EXPECT_FALSE(std::filesystem::exists(scenario_ / L"ERUNT.INI_BAK"));
-    EXPECT_EQ(Ini(scenario_ / L"ERUNT.INI", L"InstallFolder"), shortName);
-    EXPECT_EQ(Ini(scenario_ / L"ERUNT.INI", L"DefaultDestinationFolder"), scenario_ / L"Backup");
-}
-
 TEST_F(OptionenTest, TheLanguagePackageNeverOverwritesItself) {
     // One member, HIVORA.LOC, as the program's packer writes a package.
     const std::string entry = "HIVORA.LOC\t0\t13\r\n";

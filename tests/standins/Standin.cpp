@@ -1,9 +1,8 @@
 // Stands in for every outside tool in the tests, copied under the tool's file name. Each start
 // appends one line "own path TAB command line TAB working folder" (UTF-8) to the log named by
-// HIVORA_STANDIN_LOG, else standins.log beside it, and leaves what the program reads back:
-//   ERUNT.EXE "<folder>\#Date#" ...  the dated folder (yyyy-mm-dd) with Erdnt.exe in it;
-//   AUTOBACK.EXE "<folder>" ...      Erdnt.exe and Erdnt.inf in that folder.
-// That Erdnt.exe is this stand-in again, so a restore from it is recorded too.
+// HIVORA_STANDIN_LOG, else standins.log beside it. As AUTOBACK.EXE "<folder>" ... it leaves what
+// the program reads back: Erdnt.exe (this stand-in again, so a restore is recorded too) and
+// Erdnt.inf in that folder.
 #include "services/AppPaths.h"
 #include "services/UniqueHandle.h"
 
@@ -19,22 +18,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring line = GetCommandLineW();
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(line.c_str(), &count);
-    std::wstring target = count > 1 ? arguments[1] : L"";
+    const std::wstring target = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    wchar_t date[16];
-    swprintf(date, 16, L"%04u-%02u-%02u", today.wYear, today.wMonth, today.wDay);
-    if (target.find(L"#Date#") != std::wstring::npos)
-        target.replace(target.find(L"#Date#"), 6, date);
-    const bool autoback = _wcsicmp(own.filename().c_str(), L"AUTOBACK.EXE") == 0;
-    if ((autoback || _wcsicmp(own.filename().c_str(), L"ERUNT.EXE") == 0) && !target.empty()) {
+    if (_wcsicmp(own.filename().c_str(), L"AUTOBACK.EXE") == 0 && !target.empty()) {
         std::error_code ignored;
         std::filesystem::create_directories(target, ignored);
         CopyFileW(own.c_str(), (target + L"\\Erdnt.exe").c_str(), FALSE);
-        if (autoback)
-            CloseHandle(
-                CreateFileW((target + L"\\Erdnt.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        CloseHandle(CreateFileW((target + L"\\Erdnt.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     }
 
     // Recorded after the effects: a test that sees the record also finds the files.

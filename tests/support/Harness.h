@@ -4,7 +4,9 @@
 // through real input (so these tests never run side by side). Every wait has a time-out.
 #include "ScratchFolder.h"
 #include "resource.h"
+#include "services/IniFiles.h"
 #include "services/UniqueHandle.h"
+#include "services/WindowsOrdner.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -21,9 +23,9 @@
 // busy machine can take many seconds for a first folder dialog; a passing test never waits this long.
 constexpr int kPatience = 60000;
 
-template <typename Condition> bool WaitFor(Condition condition, int milliseconds = kPatience) {
+template <typename Condition> bool WaitFor(Condition condition, int milliseconds = kPatience, DWORD poll = 20) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (; !condition(); Sleep(20))
+    for (; !condition(); Sleep(poll))
         if (std::chrono::steady_clock::now() > deadline)
             return false;
     return true;
@@ -40,14 +42,7 @@ inline void CopyTo(const std::wstring& to, const std::string& from = HIVORA_STAN
 }
 
 inline std::wstring Ini(const std::wstring& file, const wchar_t* key) {
-    wchar_t value[1024] = {};
-    GetPrivateProfileStringW(L"ERUNT", key, L"", value, 1024, file.c_str());
-    return value;
-}
-
-inline std::wstring SystemFolder() {
-    wchar_t folder[MAX_PATH] = {};
-    return std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH));
+    return ReadIniValue(file, L"ERUNT", key);
 }
 
 // A registry value as text (its bytes, for other types); nothing when there is none.
@@ -141,11 +136,9 @@ public:
         std::vector<Start> starts;
         std::wistringstream records(text);
         // Only whole lines: a record still being written waits for the next read.
-        for (std::wstring record; std::getline(records, record) && !records.eof();) {
-            const size_t first = record.find(L'\t'), second = record.find(L'\t', first + 1);
-            starts.push_back(
-                {record.substr(0, first), record.substr(first + 1, second - first - 1), record.substr(second + 1)});
-        }
+        for (Start start; std::getline(records, start.path, L'\t') && std::getline(records, start.line, L'\t') &&
+                          std::getline(records, start.folder) && !records.eof();)
+            starts.push_back(start);
         return starts;
     }
     std::vector<Start> WaitLog(size_t count) const {
@@ -209,6 +202,7 @@ public:
             WaitForSingleObject(process_.get(), 10000);
     }
     DWORD Id() const { return id_; }
+    HANDLE Process() const { return process_.get(); }
     HWND Main() { return main_ ? main_ : main_ = Window(L"HivoraRoot"); }
     // A shown top-level window of the program, once the program waits for input.
     HWND Window(const wchar_t* className, int milliseconds = kPatience) {

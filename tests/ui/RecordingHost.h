@@ -3,14 +3,13 @@
 // from a script and records what an action asked, started, opened and ended.
 // Actions read their settings from ERUNT.INI beside the running executable, so
 // a test's settings go there (and are removed again) through ActionScene.
+#include "ScratchFolder.h"
 #include "services/AppPaths.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
 #include "ui/ActionHost.h"
 
 #include <deque>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 
@@ -64,32 +63,19 @@ struct RecordingHost : ActionHost {
     SharedState& State() override { return state; }
 };
 
-// A scratch folder whose name holds a space, and the program's settings file,
-// both gone when the test ends.
-class ActionScene {
+// A scratch folder, and the program's settings file and a folder beside the test
+// program whose path holds no space, all gone when the test ends.
+class ActionScene : public ScratchFolder {
 public:
-    ActionScene() { std::filesystem::create_directories(folder_); }
     ~ActionScene() {
         std::error_code ignored;
-        for (const std::wstring& path : {folder_.wstring(), ProgramFolder() + L"\\ERUNT.INI", UnspacedFolder()})
+        for (const std::wstring& path : {ProgramFolder() + L"\\ERUNT.INI", UnspacedFolder()})
             std::filesystem::remove_all(path, ignored);
     }
-    ActionScene(const ActionScene&) = delete;
-    ActionScene& operator=(const ActionScene&) = delete;
-
-    // A folder whose path holds no space: beside the test program.
     static std::wstring UnspacedFolder() { return ProgramFolder() + L"\\Tools"; }
-    std::wstring Path(const std::wstring& relative) const { return (folder_ / relative).wstring(); }
     // Creates the file (and its folders) and answers its path.
-    static std::wstring Touch(const std::wstring& path) {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(std::filesystem::path(path)) << "x";
-        return path;
-    }
+    static std::wstring Touch(const std::wstring& path) { return WriteBytes(path, "x"), path; }
     static void Set(const wchar_t* key, const std::wstring& value) {
         WriteIniValue(ProgramFolder() + L"\\ERUNT.INI", L"ERUNT", key, value);
     }
-
-private:
-    std::filesystem::path folder_ = std::filesystem::temp_directory_path() / L"Hivora Probe";
 };
