@@ -9,7 +9,7 @@ scripts/setup.sh
 # program stands in, through Wine's 64-bit loader.
 preset=mingw-i686
 wine=wine
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if ! scripts/wine32-runs.sh; then
     echo "This kernel runs no 32-bit programs, so no 32-bit Wine: opening the 64-bit build."
     preset=mingw-x86_64
     wine=/usr/lib/wine/wine64

@@ -16,7 +16,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # 64-bit loader runs everything 64-bit, and HIVORA_WINE32=0 tells the caller
 # that 32-bit Windows programs cannot be run here.
 export HIVORA_WINE32=1
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if ! "$(dirname "$0")/wine32-runs.sh"; then
     export HIVORA_WINE32=0
     export WINELOADER=/usr/lib/wine/wine64
     mkdir -p "$root/bin"
