@@ -236,7 +236,8 @@ std::wstring Root::UserForProfiles() {
     if (user.empty()) {
         // No input reaches the window while the clean-up window loads.
         EnableWindow(Handle(), FALSE);
-        user = cleanup_.SelectedUser(CleanupLoadFor(state_.busy, false));
+        // While a description is on screen the clean-up window stays loaded after its look-up.
+        user = cleanup_.SelectedUser(state_.busy ? CleanupLoad::LookUpAndStay : CleanupLoad::LookUpAndClose);
         EnableWindow(Handle(), TRUE);
     }
     return user;

@@ -36,12 +36,6 @@ std::wstring WindowsVersionText() {
 
 } // namespace
 
-CleanupLoad CleanupLoadFor(bool busy, bool mainWindowEnabled) {
-    if (busy)
-        return CleanupLoad::LookUpAndStay;
-    return mainWindowEnabled ? CleanupLoad::FullCleanup : CleanupLoad::LookUpAndClose;
-}
-
 std::wstring Cleanup::SelectedUser(CleanupLoad load) {
     if (!loaded_)
         Form_Load(load);

@@ -25,9 +25,6 @@ enum class CleanupLoad {
     // folder, then the report, then it closes.
     FullCleanup,
 };
-// While a description is on screen (or start-up looks up the user) a load only
-// looks up; otherwise an enabled main window means the clean-up button asked.
-CleanupLoad CleanupLoadFor(bool busy, bool mainWindowEnabled);
 
 class Cleanup : public BaseWindow<Cleanup> {
 public:
