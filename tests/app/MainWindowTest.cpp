@@ -54,6 +54,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutoRunTest,
                                          AutoRun{"AutobackMissing", L"/Auto", 0, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(StartUp, TheProgramFromTheReleasePackageStarts) {
+    Scenario scenario;
+    for (const char* file : {"/HIVORA.exe", "/HIVORA.LOC", "/LIESMICH.txt"})
+        CopyTo(scenario / std::filesystem::path(file).filename().wstring(), HIVORA_PACKAGE_DIR + std::string(file));
+    Program program(scenario.Program());
+    PostMessageW(program.Main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.Exit(), 0u);
+}
+
 TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {
     Scenario scenario;
     CopyTo(scenario / L"Hivora98.exe", HIVORA_EXE_PATH);

@@ -2,8 +2,6 @@
 #include "RecordingHost.h"
 #include "backup/CleanupButton.h"
 #include "backup/ManualBackup.h"
-#include "cleanup/Cleanup.h"
-#include "services/Dates.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +10,13 @@ namespace {
 
 constexpr wchar_t kArguments[] = L" sysreg curuser otherusers /noconfirmdelete";
 
+// Today's folder as ERUNT names it.
 std::wstring Today() {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    return IsoDate(now);
+    wchar_t name[16];
+    swprintf(name, 16, L"%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
+    return name;
 }
 
 TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
@@ -61,13 +62,6 @@ TEST(CleanupButtonTest, ClosesTheProgramOnlyWhenCopiesWereRemoved) {
         bBereinigung_Click(host);
         EXPECT_EQ(host.exitCode.has_value(), found != 0);
     }
-}
-
-TEST(CleanupLoadTest, OnlyAnIdleEnabledWindowAsksForTheFullCleanup) {
-    EXPECT_EQ(CleanupLoadFor(true, true), CleanupLoad::LookUpAndStay);
-    EXPECT_EQ(CleanupLoadFor(true, false), CleanupLoad::LookUpAndStay);
-    EXPECT_EQ(CleanupLoadFor(false, false), CleanupLoad::LookUpAndClose);
-    EXPECT_EQ(CleanupLoadFor(false, true), CleanupLoad::FullCleanup);
 }
 
 } // namespace

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // Each pattern of both lists has a row that no other pattern of its list
 // matches. The number tells the lists a name is in: 1 the first, 2 the second.
 TEST(PatternListTest, MatchesHiveCopiesByTheirOwnNames) {
@@ -60,5 +58,3 @@ TEST(ProfileUsersTest, LeavesOutServiceProfilesAndSelectsTheAccount) {
         EXPECT_EQ(ProfileUsers(profiles, subfolders, account).selected, selected) << account;
     EXPECT_EQ(ProfileUsers(profiles, {}, L"bert").selected, -1);
 }
-
-} // namespace

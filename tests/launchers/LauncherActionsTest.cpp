@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
     ActionScene scene;
     const std::wstring picked = scene / L"Patch Ordner";
@@ -38,5 +36,3 @@ TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
     EXPECT_TRUE(cancelled.started.empty());
     EXPECT_TRUE(cancelled.buttons[IDC_BPATCHLOADER]);
 }
-
-} // namespace

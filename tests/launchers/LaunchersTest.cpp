@@ -54,8 +54,6 @@ TEST_P(ToolTest, StartsWithItsCommandLineAndNothingElse) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, ToolTest,
     testing::Values(
-        Tool{"Erunt", IDC_BSICHERUNGEN, L"%\\ERUNT.EXE", nullptr,
-             L"\"%\\ERUNT.EXE\" \"%\\Backup\\#Date#\" sysreg curuser otherusers /noconfirmdelete", L"%"},
         Tool{"Ntregopt", IDC_BOPTIMIERUNG, L"%\\NTREGOPT.EXE", nullptr, L"\"%\\NTREGOPT.EXE\" /reboot", L"%"},
         Tool{"NtregoptInAFolderWithoutSpace", IDC_BOPTIMIERUNG, L"%\\NTREGOPT.EXE", nullptr, L"%\\NTREGOPT.EXE /reboot",
              L"%", L"Hivora"},

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // A folder is kept only in a form that the file gives back as the same folder.
 TEST(SettingsFormOfFolderTest, IsTheFolderOrItsShortNameOrNone) {
     enum Kept { Whole, Short, None };
@@ -29,5 +27,3 @@ TEST(SettingsFormOfFolderTest, IsTheFolderOrItsShortNameOrNone) {
         EXPECT_EQ(ReadIniValue(root / L"ERUNT.INI", L"ERUNT", L"InstallFolder"), *form) << folder;
     }
 }
-
-} // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(IgnoringCaseTest, ComparesLikeTheFileSystemWhateverTheUsersLanguage) {
     const struct {
         const wchar_t* first;
@@ -25,5 +23,3 @@ TEST(IgnoringCaseTest, ComparesLikeTheFileSystemWhateverTheUsersLanguage) {
         EXPECT_EQ(SameTextIgnoringCase(row.first, row.second), row.order == 0) << row.first << L" / " << row.second;
     }
 }
-
-} // namespace
