@@ -38,7 +38,7 @@ TEST_P(AutoRunTest, BacksUpOnceADayWithoutAWindow) {
         EXPECT_TRUE(program.Answer(IDOK)) << "the missing Autoback is reported";
     }
     EXPECT_EQ(program.Exit(), 0u) << "without waiting in a window";
-    const auto log = scenario.WaitLog(due && row.autoback);
+    const auto log = scenario.Log();
     ASSERT_EQ(log.size(), due && row.autoback ? 1u : 0u);
     for (const Start& start : log)
         EXPECT_EQ(start.line, L"\"" + scenario / L"Autoback.exe\" \"" + scenario / L"Sysreg\"" +
@@ -93,7 +93,7 @@ TEST(MainWindow, HoverDescribesAndAnOverlaySwallowsTheClick) {
     WritePrivateProfileStringW(L"ERUNT", L"RegCleaner", scenario.Path().c_str(), (scenario / L"ERUNT.INI").c_str());
     Program program(scenario.Program());
     Click(program.Control(IDC_PCLEANER), 0);
-    EXPECT_TRUE(WaitFor([&] { return Text(program.Control(IDC_TTOOLTIPS)).find(L"veralteten") != std::string::npos; }));
+    EXPECT_TRUE(WaitFor([&] { return program.Description().find(L"veralteten") != std::string::npos; }));
     Click(program.Control(IDC_PCLEANER));
     // Input is handled in order: had the click reached the button, the program would be closing now.
     Click(program.Control(IDC_BKONFIGURATION));
@@ -119,7 +119,7 @@ TEST(MainWindow, KeysWalkAndPressTheButtonsButNotACoveredOne) {
         PressKey(key);
     }
     EXPECT_EQ(program.Exit(), 0u);
-    const auto log = scenario.WaitLog(2);
+    const auto log = scenario.Log();
     for (const wchar_t* started :
          {L"ERUNT+Emergency", L"PAGEDFRG.EXE"}) // the home page by Enter, the defragmenter by Space
         EXPECT_EQ(std::count_if(log.begin(), log.end(),

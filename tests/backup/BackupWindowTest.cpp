@@ -41,7 +41,7 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
                !entry(KEY_WOW64_32KEY);
     }));
     if (!row.autoback) {
-        EXPECT_TRUE(scenario.Log().empty());
+        EXPECT_TRUE(program.Settled() && scenario.Log().empty());
         return;
     }
     EXPECT_EQ(scenario.WaitLog(1).at(0).line,
@@ -64,6 +64,7 @@ TEST(Restore, TheListShowsTheDatedBackupsAndADoubleClickRestoresOne) {
     Scenario scenario;
     CopyTo(scenario / L"Sysreg\\Erdnt.exe");
     std::filesystem::create_directories(scenario / L"Backup\\2008-03-01");
+    std::filesystem::create_directories(scenario / L"Backup\\SYSREG"); // the automatic backup, never listed
     CopyTo(scenario / L"Backup\\2008-03-07\\Erdnt.exe");
     Program program(scenario.Program());
     Click(program.Control(IDC_BWIEDERHERSTELLEN));
@@ -72,12 +73,11 @@ TEST(Restore, TheListShowsTheDatedBackupsAndADoubleClickRestoresOne) {
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(list) && SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; }));
     // A hover while the list shows leaves the list on top, to be double-clicked.
     Click(program.Control(IDC_BSICHERUNGEN), 0);
-    EXPECT_TRUE(
-        WaitFor([&] { return Text(program.Control(IDC_TTOOLTIPS)).find(L"Sicherungsordner") != std::string::npos; }));
+    EXPECT_TRUE(WaitFor([&] { return program.Description().find(L"Sicherungsordner") != std::string::npos; }));
     const auto height = static_cast<LONG>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     Click(list, 2, POINT{20, height + height / 2});
-    EXPECT_EQ(program.Exit(), 0u);
-    EXPECT_EQ(scenario.WaitLog(1).at(0).Alone(), scenario / L"Backup\\2008-03-07\\Erdnt.exe");
+    ASSERT_EQ(program.Exit(), 0u);
+    EXPECT_EQ(scenario.Log().at(0).Alone(), scenario / L"Backup\\2008-03-07\\Erdnt.exe");
 }
 
 // The automatic backup of a profile folder is offered only for a user name that is no path;
@@ -88,15 +88,21 @@ TEST(Restore, OnlyRealPlacesAreOfferedAndTheQuestionsDefaultToNo) {
     scenario.Undo([] { std::filesystem::remove_all(L"C:\\Opfer"); });
     scenario.PlaceStandin(L"C:\\Opfer\\Sysreg\\Erdnt.exe");
     CopyTo(scenario / L"Sysreg\\Erdnt.exe");
+    WriteBytes(scenario / L"Sysreg\\Erdnt.inf", ""); // written now: the question names today
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    wchar_t saved[32];
+    swprintf(saved, 32, L"am %02u.%02u.%04u gespeicherte", today.wDay, today.wMonth, today.wYear);
     Program program(scenario.Program());
     Click(program.Control(IDC_BWIEDERHERSTELLEN));
     for (int question = 0; question < 2; ++question) {
         const auto box = program.Answer(IDYES);
         EXPECT_EQ(box.value().title, L" Wiederherstellung der Registrierung");
         EXPECT_EQ(box.value().defaultButton, IDNO);
+        EXPECT_EQ(box.value().text.find(saved) != std::wstring::npos, question == 1) << box.value().text;
     }
     EXPECT_EQ(program.Exit(), 0u);
-    const auto log = scenario.WaitLog(1);
+    const auto log = scenario.Log();
     EXPECT_EQ(log.size(), 1u);
     EXPECT_EQ(log.at(0).Alone(), scenario / L"Sysreg\\Erdnt.exe") << "not the one in C:\\Opfer";
 }

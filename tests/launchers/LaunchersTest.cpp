@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
 namespace {
 
 // The placeholder % in the rows stands for the scratch folder.
@@ -64,15 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
              L"%\\Prefetch\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE", L"%\\Prefetch"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-bool StandinsRunning() {
-    const UniqueFileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32W process = {sizeof(process)};
-    for (BOOL more = Process32FirstW(snapshot.get(), &process); more; more = Process32NextW(snapshot.get(), &process))
-        if (_wcsicmp(process.szExeFile, L"notepad.exe") == 0 || _wcsicmp(process.szExeFile, L"browser.exe") == 0)
-            return true;
-    return false;
-}
-
 // Notepad beside the program or in the working folder is not the system's.
 TEST(Updates, ADoubleClickOpensTheSystemsNotepadAndTheHomePageOnce) {
     Scenario scenario;
@@ -86,7 +75,7 @@ TEST(Updates, ADoubleClickOpensTheSystemsNotepadAndTheHomePageOnce) {
     // Input is handled in order: once the settings window shows, both clicks have been handled.
     Click(program.Control(IDC_BKONFIGURATION));
     ASSERT_NE(program.Window(L"HivoraOptionen"), nullptr);
-    ASSERT_TRUE(WaitFor([] { return !StandinsRunning(); }));
+    ASSERT_TRUE(program.Settled());
     const auto log = scenario.Log();
     ASSERT_EQ(log.size(), 2u) << "each once";
     const bool browserFirst = log[0].line.find(kEruntAddress) != std::wstring::npos;

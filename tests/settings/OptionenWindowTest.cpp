@@ -19,7 +19,7 @@ protected:
     }
     void ExpectRestart() {
         EXPECT_EQ(program_->Exit(), 0u);
-        const auto log = scenario_.WaitLog(1);
+        const auto log = scenario_.Log();
         EXPECT_EQ(log.size(), 1u);
         EXPECT_EQ(log.at(0).Alone(), scenario_.Program());
     }

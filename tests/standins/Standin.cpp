@@ -24,7 +24,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         std::error_code ignored;
         std::filesystem::create_directories(target, ignored);
         CopyFileW(own.c_str(), (target + L"\\Erdnt.exe").c_str(), FALSE);
-        CloseHandle(CreateFileW((target + L"\\Erdnt.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        CloseHandle(
+            CreateFileW((target + L"\\Erdnt.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     }
 
     // Recorded after the effects: a test that sees the record also finds the files.

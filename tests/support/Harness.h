@@ -152,19 +152,6 @@ private:
     std::vector<std::function<void()>> undo_;
 };
 
-inline BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-// The top-level windows, or the children (at any depth) of a window.
-inline std::vector<HWND> Windows(HWND parent = nullptr) {
-    std::vector<HWND> all;
-    parent ? EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&all))
-           : EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
-    return all;
-}
-
 inline std::wstring Text(HWND window) {
     wchar_t text[2048] = {};
     SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
@@ -185,7 +172,8 @@ struct Box {
     int defaultButton;
 };
 
-// A program started for a test; ended when the test ends, if it still runs.
+// A program started for a test, in a job with everything it starts; all of them are ended when the
+// test ends, if they still run.
 class Program {
 public:
     explicit Program(const std::wstring& path, std::wstring arguments = {}, std::wstring folder = {}) {
@@ -193,14 +181,16 @@ public:
         folder = folder.empty() ? std::filesystem::path(path).parent_path().wstring() : folder;
         STARTUPINFOW startup = {sizeof(startup)};
         PROCESS_INFORMATION started = {};
-        CreateProcessW(path.c_str(), arguments.data(), nullptr, nullptr, 0, 0, nullptr, folder.c_str(), &startup,
-                       &started);
+        CreateProcessW(path.c_str(), arguments.data(), nullptr, nullptr, 0, CREATE_SUSPENDED, nullptr, folder.c_str(),
+                       &startup, &started);
+        AssignProcessToJobObject(job_.get(), started.hProcess);
+        ResumeThread(started.hThread);
         CloseHandle(started.hThread);
         process_.reset(started.hProcess);
         id_ = started.dwProcessId;
     }
     ~Program() {
-        if (TerminateProcess(process_.get(), 1))
+        if (TerminateJobObject(job_.get(), 1))
             WaitForSingleObject(process_.get(), 10000);
     }
     DWORD Id() const { return id_; }
@@ -209,21 +199,18 @@ public:
     // A shown top-level window of the program, once the program waits for input.
     HWND Window(const wchar_t* className, int milliseconds = kPatience) {
         HWND found = nullptr;
-        const auto ours = [&](HWND window) {
-            DWORD owner = 0;
-            wchar_t name[64] = {};
-            GetWindowThreadProcessId(window, &owner);
-            GetClassNameW(window, name, 64);
-            return owner == id_ && IsWindowVisible(window) && _wcsicmp(name, className) == 0;
+        const auto shown = [&] {
+            while ((found = FindWindowExW(nullptr, found, className, nullptr)))
+                if (DWORD owner = 0; GetWindowThreadProcessId(found, &owner) && owner == id_ && IsWindowVisible(found))
+                    return true;
+            return Exit(0).has_value();
         };
-        WaitFor([&] { return (found = Find(Windows(), ours)) || Exit(0); }, milliseconds);
-        if (found)
+        if (WaitFor(shown, milliseconds) && found)
             WaitForInputIdle(process_.get(), kPatience);
         return found;
     }
-    HWND Control(int id) {
-        return Find(Windows(Main()), [id](HWND child) { return GetDlgCtrlID(child) == id; });
-    }
+    HWND Control(int id) { return GetDlgItem(Main(), id); }
+    std::wstring Description() { return Text(GetDlgItem(Control(IDC_PTOOLTIPS), IDC_TTOOLTIPS)); }
     std::optional<Box> WaitBox(int milliseconds = kPatience) {
         const HWND window = Window(L"#32770", milliseconds);
         if (!window)
@@ -231,7 +218,7 @@ public:
         // Windows names the message text 0xFFFF, older Wine 100.
         const HWND text = GetDlgItem(window, 0xFFFF) ? GetDlgItem(window, 0xFFFF) : GetDlgItem(window, 100);
         Box box = {window, Text(window), Text(text), {}, GetDlgCtrlID(Focus(window))};
-        for (const HWND child : Windows(window))
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP && Text(child).size() > 0 && IsWindowVisible(child))
                 box.buttons.push_back(GetDlgCtrlID(child));
         return box;
@@ -243,18 +230,26 @@ public:
             WaitFor([&] { return !IsWindowVisible(box->window); });
         return box;
     }
+    // The program's exit code, once it and everything it started have ended.
     std::optional<DWORD> Exit(int milliseconds = kPatience) {
         DWORD code = 0;
-        if (WaitForSingleObject(process_.get(), milliseconds) || !GetExitCodeProcess(process_.get(), &code))
+        if (WaitForSingleObject(process_.get(), milliseconds) || !GetExitCodeProcess(process_.get(), &code) ||
+            !Settled(milliseconds))
             return std::nullopt;
         return code;
     }
+    // True once every program it started has ended, so that their records are complete.
+    bool Settled(int milliseconds = kPatience) {
+        const auto settled = [&] {
+            JOBOBJECT_BASIC_ACCOUNTING_INFORMATION job = {};
+            QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &job, sizeof(job), nullptr);
+            return job.ActiveProcesses <= (WaitForSingleObject(process_.get(), 0) ? 1u : 0u);
+        };
+        return WaitFor(settled, milliseconds);
+    }
 
 private:
-    template <typename Match> static HWND Find(const std::vector<HWND>& windows, Match match) {
-        const auto found = std::find_if(windows.begin(), windows.end(), match);
-        return found == windows.end() ? nullptr : *found;
-    }
+    UniqueKernelHandle job_{CreateJobObjectW(nullptr, nullptr)};
     UniqueKernelHandle process_;
     DWORD id_ = 0;
     HWND main_ = nullptr;
