@@ -19,9 +19,8 @@ protected:
     }
     void ExpectRestart() {
         EXPECT_EQ(program_->Exit(), 0u);
-        const auto log = scenario_.Log();
-        EXPECT_EQ(log.size(), 1u);
-        EXPECT_EQ(log.at(0).Alone(), scenario_.Program());
+        ASSERT_EQ(scenario_.Log().size(), 1u);
+        EXPECT_EQ(scenario_.Log()[0].Alone(), scenario_.Program());
     }
 
     Scenario scenario_;
@@ -48,17 +47,23 @@ TEST_F(OptionenTest, SettingsThatCannotBeWrittenAreReportedAndNoRestartFollows) 
     EXPECT_TRUE(scenario_.Log().empty());
 }
 
-TEST_F(OptionenTest, TheLanguagePackageNeverOverwritesItself) {
-    // One member, HIVORA.LOC, as the program's packer writes a package.
-    const std::string entry = "HIVORA.LOC\t0\t13\r\n";
+class LanguagePackageTest : public OptionenTest, public testing::WithParamInterface<const char*> {};
+
+// The German files come from HIVORA.LOC beside the program, with one member, as the program's packer
+// writes a package; a member that would overwrite the package itself refuses the package whole.
+TEST_P(LanguagePackageTest, IsUnpackedIntoTheEruntFolderButNeverOverwritesItself) {
+    const std::string member = GetParam(), entry = member + "\t0\t13\r\n", english = "English language file\r\n";
     const std::string package =
         "Registrierung" + entry + std::to_string(10018 + entry.size()).substr(1) + "\t*CompactFile*";
     WriteBytes(scenario_ / L"HIVORA.LOC", package);
-    WriteBytes(scenario_ / L"ERUNT.LOC", "English language file of ERUNT\r\n");
+    WriteBytes(scenario_ / L"ERUNT.LOC", english);
     Click(GetDlgItem(Open(), IDC_BREADY));
     ASSERT_TRUE(program_->Answer(IDYES)) << "the German files are offered";
     ExpectRestart();
     EXPECT_EQ(ReadBytes(scenario_ / L"HIVORA.LOC"), package);
+    EXPECT_EQ(ReadBytes(scenario_ / L"ERUNT.LOC"), member == "ERUNT.LOC" ? "Registrierung" : english);
 }
+
+INSTANTIATE_TEST_SUITE_P(Members, LanguagePackageTest, testing::Values("ERUNT.LOC", "HIVORA.LOC"));
 
 } // namespace
