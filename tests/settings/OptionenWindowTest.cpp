@@ -38,6 +38,7 @@ TEST_F(OptionenTest, AFolderChosenInTheDialogIsStoredAndOkRestarts) {
 }
 
 TEST_F(OptionenTest, SettingsThatCannotBeWrittenAreReportedAndNoRestartFollows) {
+    WriteBytes(scenario_ / L"ERUNT.LOC", "Sprachdatei der Registrierung\r\n"); // German already: not offered
     const HWND window = Open();
     DeleteFileW((scenario_ / L"ERUNT.INI").c_str());
     CreateDirectoryW((scenario_ / L"ERUNT.INI").c_str(), nullptr);
