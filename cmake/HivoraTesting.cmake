@@ -13,6 +13,7 @@ function(hivora_add_gtest target)
     endif()
     gtest_discover_tests(${target}
         DISCOVERY_MODE PRE_TEST
+        NO_PRETTY_VALUES
         DISCOVERY_TIMEOUT 300
         PROPERTIES ${properties})
 endfunction()

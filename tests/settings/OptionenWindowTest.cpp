@@ -53,7 +53,8 @@ class LanguagePackageTest : public OptionenTest, public testing::WithParamInterf
 // The German files come from HIVORA.LOC beside the program, with one member, as the program's packer
 // writes a package; a member that would overwrite the package itself refuses the package whole.
 TEST_P(LanguagePackageTest, IsUnpackedIntoTheEruntFolderButNeverOverwritesItself) {
-    const std::string member = GetParam(), entry = member + "\t0\t13\r\n", english = "English language file\r\n";
+    const std::string member = GetParam() + std::string(".LOC"), entry = member + "\t0\t13\r\n",
+                      english = "English language file\r\n";
     const std::string package =
         "Registrierung" + entry + std::to_string(10018 + entry.size()).substr(1) + "\t*CompactFile*";
     WriteBytes(scenario_ / L"HIVORA.LOC", package);
@@ -65,6 +66,7 @@ TEST_P(LanguagePackageTest, IsUnpackedIntoTheEruntFolderButNeverOverwritesItself
     EXPECT_EQ(ReadBytes(scenario_ / L"ERUNT.LOC"), member == "ERUNT.LOC" ? "Registrierung" : english);
 }
 
-INSTANTIATE_TEST_SUITE_P(Members, LanguagePackageTest, testing::Values("ERUNT.LOC", "HIVORA.LOC"));
+INSTANTIATE_TEST_SUITE_P(Members, LanguagePackageTest, testing::Values("ERUNT", "HIVORA"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
