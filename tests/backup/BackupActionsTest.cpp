@@ -1,7 +1,9 @@
-// What the backup and clean-up actions decide, through a recording host.
+// What the backup, restore and clean-up actions decide, through a recording host.
 #include "RecordingHost.h"
+#include "backup/BackupList.h"
 #include "backup/CleanupButton.h"
 #include "backup/ManualBackup.h"
+#include "backup/Restore.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +64,16 @@ TEST(CleanupButtonTest, ClosesTheProgramOnlyWhenCopiesWereRemoved) {
         bBereinigung_Click(host);
         EXPECT_EQ(host.exitCode.has_value(), found != 0);
     }
+}
+
+// A backup without its restorer restores nothing, and the program closes all the same.
+TEST(RestoreTest, ADoubleClickOnABackupWithoutItsRestorerStillCloses) {
+    ActionScene scene;
+    RecordingHost host;
+    host.selectedBackup = BackupListEntry(L"2008-03-07", {2008, 3, 0, 7}, scene / L"Backup\\2008-03-07");
+    LBackups_DblClick(host);
+    EXPECT_TRUE(host.started.empty());
+    EXPECT_TRUE(host.handedOver);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-// What the patch loader decides, through a recording host.
+// What the tool launchers and the patch loader decide, through a recording host.
 #include "RecordingHost.h"
 #include "launchers/Addresses.h"
 #include "launchers/PatchLoader.h"
+#include "launchers/ToolLaunchers.h"
 #include "resource.h"
 #include "services/WindowsOrdner.h"
 #include "settings/Settings.h"
@@ -35,4 +36,19 @@ TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
     bPatchLoader_Click(cancelled);
     EXPECT_TRUE(cancelled.started.empty());
     EXPECT_TRUE(cancelled.buttons[IDC_BPATCHLOADER]);
+}
+
+// NTREGOPT or PAGEDFRG missing from ERUNT's folder: the click does nothing. The cleaners are started
+// unchecked from their folders, and the program closes all the same.
+TEST(ToolLaunchersTest, OnlyTheCleanersAreHandedOverWhenTheToolIsMissing) {
+    ActionScene scene;
+    ActionScene::Set(Keys::InstallFolder, scene.Path());
+    ActionScene::Set(Keys::BootClean, scene / L"fehlt");
+    for (const auto& [click, handedOver] :
+         {std::pair{&bOptimierung_Click, false}, {&bDefragment_Click, false}, {&bBootClean_Click, true}}) {
+        RecordingHost host;
+        click(host);
+        EXPECT_EQ(host.started.size(), handedOver ? 1u : 0u);
+        EXPECT_EQ(host.handedOver, handedOver);
+    }
 }
