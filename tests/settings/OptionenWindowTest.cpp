@@ -48,6 +48,38 @@ TEST_F(OptionenTest, SettingsThatCannotBeWrittenAreReportedAndNoRestartFollows) 
     EXPECT_TRUE(scenario_.Log().empty());
 }
 
+struct ToolFolder {
+    const char* name;
+    int chooser;         // the folder's "..." button
+    const wchar_t* page; // the download page that Retry opens
+};
+
+class ToolFolderTest : public OptionenTest, public testing::WithParamInterface<ToolFolder> {};
+
+// A folder without the tool (here one with ERUNT.EXE alone) changes no setting; Retry opens the
+// tool's download page.
+TEST_P(ToolFolderTest, AFolderWithoutTheToolIsRefusedAndRetryOffersItsDownload) {
+    scenario_.RegisterBrowser();
+    CopyTo(scenario_ / L"Auswahl\\ERUNT.EXE");
+    const HWND window = Open();
+    const std::string settings = ReadBytes(scenario_ / L"ERUNT.INI");
+    Click(GetDlgItem(window, GetParam().chooser));
+    ASSERT_TRUE(ChooseFolder(program_->WaitBox().value().window, program_->Id(), scenario_ / L"Auswahl"));
+    ASSERT_TRUE(program_->Answer(IDRETRY));
+    const std::wstring quoted = L" \"" + std::wstring(GetParam().page) + L"\"";
+    EXPECT_NE(scenario_.WaitLog(1).at(0).line.find(quoted), std::wstring::npos) << scenario_.Log()[0].line;
+    EXPECT_EQ(ReadBytes(scenario_ / L"ERUNT.INI"), settings);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, ToolFolderTest, testing::Values(
+    ToolFolder{"Erunt", IDC_BINSTALL, L"https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download"},
+    ToolFolder{"PrefetchCleaner", IDC_BBOOTCLEAN_WAEHLEN,
+               L"https://duckduckgo.com/?q=%22Windows+XP+Prefetch+Clean+and+Control%22+Jester2K+download"},
+    ToolFolder{"RegCleaner", IDC_BCLEANER_WAEHLEN, L"https://duckduckgo.com/?q=RegCleaner+4.0.3.780+download"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 class LanguagePackageTest : public OptionenTest, public testing::WithParamInterface<const char*> {};
 
 // The German files come from HIVORA.LOC beside the program, with one member, as the program's packer

@@ -308,5 +308,6 @@ inline bool ChooseFolder(HWND dialog, DWORD processId, const std::wstring& folde
                std::filesystem::path(folder).filename() == shown;
     });
     VirtualFreeEx(process.get(), item, 0, MEM_RELEASE);
-    return chosen && PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    // Gone before the next box is looked for, which has the dialog's class too.
+    return chosen && PostMessageW(dialog, WM_COMMAND, IDOK, 0) && WaitFor([&] { return !IsWindow(dialog); });
 }
