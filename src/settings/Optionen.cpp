@@ -1,32 +1,21 @@
 #include "settings/Optionen.h"
 
 #include "backup/LanguageFiles.h"
-#include "launchers/Addresses.h"
 #include "resource.h"
 #include "services/AppPaths.h"
-#include "services/Dateiexistenz.h"
-#include "services/FolderListing.h"
-#include "services/IniFiles.h"
-#include "services/Messages.h"
 #include "services/MessagePump.h"
+#include "services/Messages.h"
 #include "services/Processes.h"
-#include "services/UniqueHandle.h"
-#include "ui/ActionHost.h"
-#include "ui/Windows.h"
-#include "services/WebSupports.h"
-#include "settings/Settings.h"
 #include "ui/Fonts.h"
 #include "ui/Placement.h"
+#include "ui/Windows.h"
 
 #include <algorithm>
-#include <cctype>
-#include <initializer_list>
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"HivoraOptionen";
 constexpr UINT_PTR kTimer1 = 1;
-constexpr wchar_t kHivoraTitle[] = L" Hivora";
 
 struct ControlLayout {
     int id;
@@ -63,46 +52,7 @@ constexpr ControlLayout kControls[] = {
 constexpr int kBackupGroup[] = {IDC_VSICHERUNGEN, IDC_TSICHERUNGEN, IDC_BSICHERUNGEN_WAEHLEN,
                                 IDC_BSUBFOLDER,   IDC_BCOMPLETE,    IDC_BREADY};
 
-bool HoldsFiles(const std::wstring& folder) {
-    const std::vector<FolderEntry> entries = FolderEntries(folder);
-    return std::any_of(entries.begin(), entries.end(), [](const FolderEntry& entry) { return !entry.IsFolder(); });
-}
-
-std::string FileBytes(const std::wstring& path) {
-    const UniqueFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                            OPEN_EXISTING, 0, nullptr));
-    LARGE_INTEGER size = {};
-    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > (1 << 24))
-        return {};
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-        return {};
-    bytes.resize(read);
-    return bytes;
-}
-
-// ERUNT's language file is German when it speaks of the "Registrierung".
-bool IsGermanLanguageFile(const std::wstring& path) {
-    std::string text = FileBytes(path);
-    // All but the last two bytes, as ERUNT's own reader takes it.
-    text.resize(text.size() > 2 ? text.size() - 2 : 0);
-    constexpr std::string_view kWord = "registrierung";
-    return std::search(text.begin(), text.end(), kWord.begin(), kWord.end(),
-                       [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }) != text.end();
-}
-
 } // namespace
-
-struct Optionen::ToolFolder {
-    int field;
-    const wchar_t* key;
-    std::initializer_list<const wchar_t*> executables;
-    const wchar_t* title;
-    std::initializer_list<std::wstring_view> message;
-    const wchar_t* download;
-    int focusAfterwards;
-};
 
 SettingsOutcome Optionen::ShowModal() {
     const int dpi = ScreenDpi();
@@ -138,22 +88,20 @@ void Optionen::CreateControls() {
     }
 }
 
-std::wstring Optionen::FieldText(int id) const {
-    return WindowText(GetDlgItem(Handle(), id));
+int Optionen::Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) {
+    return ShowMessage(Handle(), lines, title, style);
 }
 
-SettingsFields Optionen::Fields() const {
-    SettingsFields fields;
-    fields.tInstall = FieldText(IDC_TINSTALL);
-    fields.tSicherungen = FieldText(IDC_TSICHERUNGEN);
-    fields.bSubfolder = IsDlgButtonChecked(Handle(), IDC_BSUBFOLDER) == BST_CHECKED;
-    fields.bComplete = IsDlgButtonChecked(Handle(), IDC_BCOMPLETE) == BST_CHECKED;
-    fields.tBootClean = FieldText(IDC_TBOOTCLEAN);
-    fields.tCleaner = FieldText(IDC_TCLEANER);
-    return fields;
+void Optionen::Open(const std::wstring& target) {
+    host_.Open(target);
 }
 
-void Optionen::ShowFields(const SettingsFields& fields) {
+std::wstring Optionen::ChooseFolder() {
+    return host_.ChooseFolder();
+}
+
+void Optionen::ShowFields() {
+    const SettingsFields& fields = form_.fields;
     SetDlgItemTextW(Handle(), IDC_TINSTALL, fields.tInstall.c_str());
     SetDlgItemTextW(Handle(), IDC_TSICHERUNGEN, fields.tSicherungen.c_str());
     CheckDlgButton(Handle(), IDC_BSUBFOLDER, fields.bSubfolder ? BST_CHECKED : BST_UNCHECKED);
@@ -163,95 +111,42 @@ void Optionen::ShowFields(const SettingsFields& fields) {
 }
 
 void Optionen::Form_Load() {
-    ShowFields(GetDatabase(ProgramFolder()));
+    ShowFields();
     Timer1_Timer();
     SetTimer(Handle(), kTimer1, 300, nullptr);
 }
 
 void Optionen::Timer1_Timer() {
-    const bool eruntFolderExists = PathExists(FieldText(IDC_TINSTALL));
+    const bool usable = form_.BackupGroupUsable();
     for (const int id : kBackupGroup) {
         const HWND control = GetDlgItem(Handle(), id);
-        if (static_cast<bool>(IsWindowEnabled(control)) != eruntFolderExists)
-            EnableWindow(control, eruntFolderExists);
+        if (static_cast<bool>(IsWindowEnabled(control)) != usable)
+            EnableWindow(control, usable);
     }
 }
 
-// The folder the user picks, or "" when cancelled or when the settings file
-// could not hold it so that ERUNT reads it back as the same folder.
-std::wstring Optionen::ChooseStorableFolder() {
-    const std::wstring folder = host_.ChooseFolder();
-    if (folder.empty() || SettingsFormOfFolder(folder))
-        return folder;
-    ShowMessage(Handle(), {kUnstorableFolderMessage}, kHivoraTitle, MB_OK | MB_ICONEXCLAMATION);
-    return {};
-}
-
-void Optionen::ChooseToolFolder(const ToolFolder& tool) {
-    const std::wstring folder = ChooseStorableFolder();
-    if (folder.empty())
+void Optionen::ChooseToolFolder(ToolFolderKind kind, int focusAfterwards) {
+    if (!form_.ChooseToolFolder(kind))
         return;
-    const bool complete = std::all_of(tool.executables.begin(), tool.executables.end(),
-                                      [&](const wchar_t* executable) { return FileExists(folder + executable); });
-    if (!complete) {
-        if (ShowMessage(Handle(), tool.message, tool.title, MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY)
-            ShellOpen(tool.download);
-        return;
-    }
-    SetDlgItemTextW(Handle(), tool.field, folder.c_str());
-    WriteProgramSetting(tool.key, folder);
     Timer1_Timer();
     DoEvents();
-    ShowFields(GetDatabase(ProgramFolder()));
-    SetFocus(GetDlgItem(Handle(), tool.focusAfterwards));
+    ShowFields();
+    SetFocus(GetDlgItem(Handle(), focusAfterwards));
 }
 
 void Optionen::bSicherungen_Click() {
-    const std::wstring folder = ChooseStorableFolder();
-    if (folder.empty())
+    if (!form_.ChooseBackupFolder())
         return;
-    if (HoldsFiles(folder) &&
-        ShowMessage(Handle(),
-                    {L"Dieses Verzeichnis ist nicht leer, es sind noch andere Dateien vorhanden.   ",
-                     L"Möchten Sie den Ordner trotzdem als Sicherungsort verwenden ?"},
-                    L" Emergency Recovery Folder", MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
-        return;
-    SetDlgItemTextW(Handle(), IDC_TSICHERUNGEN, folder.c_str());
+    ShowFields();
     SetFocus(GetDlgItem(Handle(), IDC_TSICHERUNGEN));
 }
 
-void Optionen::CheckLOC() {
-    const std::wstring languageFile = FieldText(IDC_TINSTALL) + L"\\ERUNT.LOC";
-    if (!FileExists(languageFile) || IsGermanLanguageFile(languageFile))
-        return;
-    if (ShowMessage(Handle(), {L"Möchten Sie die Sprache ''Deutsch'' für Erunt und NtRegOpt installieren ?   "},
-                    kEruntTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
-        outcome_.languageFilesWanted = true;
-}
-
 void Optionen::bReady_Click() {
-    if (!PathExists(FieldText(IDC_TINSTALL))) {
-        ShowMessage(Handle(),
-                    {L"Der Installationsordner ist ungültig oder Zugriffsfehler während der Überprüfung.    "},
-                    kHivoraTitle, MB_OK | MB_ICONSTOP);
+    const SettingsOutcome outcome = form_.Ready();
+    if (!outcome.stored)
         return;
-    }
-    if (!PathExists(FieldText(IDC_TSICHERUNGEN))) {
-        ShowMessage(Handle(), {L"Der Sicherungsordner ist ungültig oder Zugriffsfehler während der Überprüfung.    "},
-                    kHivoraTitle, MB_OK | MB_ICONSTOP);
-        return;
-    }
-    CheckLOC();
-    if (!SetDatabase(Fields(), ProgramFolder())) {
-        ShowMessage(Handle(),
-                    {L"Die Einstellungen konnten nicht gespeichert werden.   ",
-                     L"Bitte starten Sie das Programm mit Administratorrechten und versuchen Sie es erneut."},
-                    kHivoraTitle, MB_OK | MB_ICONSTOP);
-        outcome_ = {};
-        return;
-    }
     DoEvents();
-    outcome_.stored = true;
+    outcome_ = outcome;
     done_ = true;
 }
 
@@ -264,43 +159,22 @@ LRESULT Optionen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_BINSTALL:
-            ChooseToolFolder({IDC_TINSTALL,
-                              Keys::InstallFolder,
-                              {L"\\ERUNT.EXE", L"\\NTREGOPT.EXE"},
-                              kEruntTitle,
-                              {L"In diesem Ordner konnte keine Installation von Erunt und NtRegOpt gefunden werden.   ",
-                               L"Erunt - Das Emergency Recovery Utility NT Version 1.1g, 02.11.2004 (Freeware)",
-                               L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden.",
-                               std::wstring_view(kEruntDownloadLine)},
-                              kEruntDownloadPage,
-                              IDC_TINSTALL});
+            ChooseToolFolder(ToolFolderKind::Erunt, IDC_TINSTALL);
             return 0;
         case IDC_BSICHERUNGEN_WAEHLEN:
             bSicherungen_Click();
             return 0;
         case IDC_BBOOTCLEAN_WAEHLEN:
-            ChooseToolFolder({IDC_TBOOTCLEAN,
-                              Keys::BootClean,
-                              {kPrefetchCleaner},
-                              L" Prefetch Clean And Control Erweiterung",
-                              {L"In diesem Ordner konnte keine Installation von Windows XP Prefetch Clean and Control "
-                               L"gefunden werden.   ",
-                               L"Jester2K Software - Windows XP Prefetch Clean and Control 1.2 für Windows XP, "
-                               L"30.10.2002 (Freeware)",
-                               L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden."},
-                              kPrefetchCleanerDownload,
-                              IDC_TCLEANER});
+            ChooseToolFolder(ToolFolderKind::PrefetchCleaner, IDC_TCLEANER);
             return 0;
         case IDC_BCLEANER_WAEHLEN:
-            ChooseToolFolder({IDC_TCLEANER,
-                              Keys::RegCleaner,
-                              {kRegCleaner},
-                              L" RegCleaner Erweiterung",
-                              {L"In diesem Ordner konnte keine Installation von RegCleaner gefunden werden.   ",
-                               L"Quellmar - RegCleaner 4.0.3.780 für Windows 95/XP, 01.11.2002 (Freeware)",
-                               L"Klicken Sie ''Wiederholen'' um auf die Downloadseite verwiesen zu werden."},
-                              kRegCleanerDownload,
-                              IDC_TCLEANER});
+            ChooseToolFolder(ToolFolderKind::RegCleaner, IDC_TCLEANER);
+            return 0;
+        case IDC_BSUBFOLDER:
+            form_.fields.bSubfolder = IsDlgButtonChecked(Handle(), IDC_BSUBFOLDER) == BST_CHECKED;
+            return 0;
+        case IDC_BCOMPLETE:
+            form_.fields.bComplete = IsDlgButtonChecked(Handle(), IDC_BCOMPLETE) == BST_CHECKED;
             return 0;
         case IDOK: // Enter: the default button, while it may be pressed
             if (!IsWindowEnabled(GetDlgItem(Handle(), IDC_BREADY)))

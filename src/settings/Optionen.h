@@ -1,23 +1,14 @@
 #pragma once
 // The settings window: where ERUNT, the backups, the prefetch cleaner and
 // RegCleaner live, and two backup options. Shown modally by the main window.
-#include "ui/BaseWindow.h"
 #include "services/UniqueHandle.h"
-#include "settings/SettingsStore.h"
-
-class ActionHost;
-
-// What the settings window's user decided, for the action that opened it.
-struct SettingsOutcome {
-    // Ok stored the settings: the program starts afresh to take them up.
-    bool stored = false;
-    // The German language files are to be installed.
-    bool languageFilesWanted = false;
-};
+#include "settings/SettingsForm.h"
+#include "ui/ActionHost.h"
+#include "ui/BaseWindow.h"
 
 inline constexpr wchar_t kOptionenCaption[] = L" Einstellungen";
 
-class Optionen : public BaseWindow<Optionen> {
+class Optionen : public BaseWindow<Optionen>, private Prompts {
 public:
     explicit Optionen(ActionHost& host) : host_(host) {}
     // Shows the window and returns when it has closed.
@@ -25,21 +16,21 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    struct ToolFolder;
+    // Prompts, over this window.
+    int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) override;
+    void Open(const std::wstring& target) override;
+    std::wstring ChooseFolder() override;
 
     void CreateControls();
     void Form_Load();
     void Timer1_Timer();
-    std::wstring ChooseStorableFolder();
-    void ChooseToolFolder(const ToolFolder& tool);
+    void ChooseToolFolder(ToolFolderKind kind, int focusAfterwards);
     void bSicherungen_Click();
     void bReady_Click();
-    void CheckLOC();
-    SettingsFields Fields() const;
-    void ShowFields(const SettingsFields& fields);
-    std::wstring FieldText(int id) const;
+    void ShowFields();
 
     ActionHost& host_;
+    SettingsForm form_{*this};
     UniqueFont font_;
     SettingsOutcome outcome_;
     bool done_ = false;

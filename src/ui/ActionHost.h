@@ -22,18 +22,26 @@ struct SharedState {
     std::wstring listedFolder;
 };
 
-class ActionHost {
+// What a decision may ask of the user, over the window that is in front.
+class Prompts {
 public:
-    // The window that owns the actions' message boxes and dialogs.
-    virtual HWND Owner() const = 0;
     // A modal message; lines are joined by one line feed. Answers IDOK, IDYES, ...
     virtual int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) = 0;
-    // Starts an outside program without waiting; true when it started.
-    virtual bool Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) = 0;
     // Opens a document or a web address in the shell.
     virtual void Open(const std::wstring& target) = 0;
     // A folder the user picks below the drive list; "" when cancelled.
     virtual std::wstring ChooseFolder() = 0;
+
+protected:
+    ~Prompts() = default;
+};
+
+class ActionHost : public Prompts {
+public:
+    // The window that owns the actions' message boxes and dialogs.
+    virtual HWND Owner() const = 0;
+    // Starts an outside program without waiting; true when it started.
+    virtual bool Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) = 0;
 
     virtual void EnableButton(int buttonId, bool enabled) = 0;
     // The hourglass over the program's windows, until switched off again.

@@ -255,9 +255,10 @@ private:
     HWND main_ = nullptr;
 };
 
-// Presses the left button (clicks times) at the window's centre, or at a point of its client area;
-// none moves the pointer there only.
-inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {}) {
+// Presses the left (or another) button clicks times at the window's centre, or at a point of its
+// client area; none moves the pointer there only.
+inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {},
+                  DWORD press = MOUSEEVENTF_LEFTDOWN) {
     RECT rect = {};
     GetWindowRect(window, &rect);
     POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -270,7 +271,7 @@ inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {})
                 (at.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN), 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};
     std::vector<INPUT> inputs(1 + 2 * clicks, input);
     for (size_t index = 1; index < inputs.size(); ++index)
-        inputs[index].mi.dwFlags |= index % 2 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        inputs[index].mi.dwFlags |= index % 2 ? press : press << 1; // each button's release follows its press
     SendInput(1, inputs.data(), sizeof(INPUT));
     WaitFor(
         [&] {
@@ -281,11 +282,16 @@ inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {})
     SendInput(static_cast<UINT>(inputs.size() - 1), inputs.data() + 1, sizeof(INPUT));
 }
 
-inline void PressKey(WORD key) {
-    INPUT inputs[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
-    inputs[0].ki = inputs[1].ki = {key, static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC))};
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
+// Presses the key, with the modifier (VK_MENU for Alt) held when one is given.
+inline void PressKey(WORD key, WORD modifier = 0) {
+    std::vector<INPUT> inputs;
+    for (const DWORD flags : {0, KEYEVENTF_KEYUP})
+        for (const WORD pressed : flags ? std::vector<WORD>{key, modifier} : std::vector<WORD>{modifier, key})
+            if (pressed) {
+                INPUT& input = inputs.emplace_back(INPUT{INPUT_KEYBOARD});
+                input.ki = {pressed, static_cast<WORD>(MapVirtualKeyW(pressed, MAPVK_VK_TO_VSC)), flags};
+            }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 // Picks the folder in a folder dialog of the process and presses OK. The dialog reads the path, and

@@ -1,0 +1,102 @@
+// What the settings window decides, through a recording host.
+#include "RecordingHost.h"
+#include "settings/Settings.h"
+#include "settings/SettingsForm.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The chosen folder holds ERUNT.EXE and the row's file: a tool folder is stored at once only with
+// its tool, and every field is then loaded afresh; otherwise Retry opens the tool's download page.
+TEST(SettingsFormTest, AToolFolderIsStoredAtOnceOnlyWithItsTool) {
+    const wchar_t* keys[] = {L"InstallFolder", L"BootClean", L"RegCleaner"}; // in the order of the kinds
+    const std::tuple<ToolFolderKind, const wchar_t*, const wchar_t*> rows[] = {
+        {ToolFolderKind::Erunt, nullptr, L"https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download"},
+        {ToolFolderKind::PrefetchCleaner, nullptr,
+         L"https://duckduckgo.com/?q=%22Windows+XP+Prefetch+Clean+and+Control%22+Jester2K+download"},
+        {ToolFolderKind::RegCleaner, nullptr, L"https://duckduckgo.com/?q=RegCleaner+4.0.3.780+download"},
+        {ToolFolderKind::Erunt, L"NTREGOPT.EXE", nullptr},
+        {ToolFolderKind::PrefetchCleaner, L"WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE", nullptr},
+        {ToolFolderKind::RegCleaner, L"REGCLEANR.EXE", nullptr}};
+    for (const auto& [kind, tool, page] : rows) {
+        ActionScene scene;
+        const std::wstring chosen = scene / L"Auswahl";
+        ActionScene::Touch(chosen + L"\\ERUNT.EXE");
+        if (tool)
+            ActionScene::Touch(chosen + L"\\" + tool);
+        ActionScene::Set(Keys::DefaultDestinationFolder, L"D:\\Gespeichert");
+        const std::string settings = ReadBytes(ProgramFolder() + L"\\ERUNT.INI");
+        RecordingHost host;
+        host.folders = {chosen};
+        host.answers = {IDRETRY};
+        SettingsForm form(host);
+        form.fields.tSicherungen = L"gewählt, nicht gespeichert";
+
+        EXPECT_EQ(form.ChooseToolFolder(kind), tool != nullptr) << keys[static_cast<int>(kind)];
+        EXPECT_EQ(host.opened, page ? std::vector<std::wstring>{page} : std::vector<std::wstring>{});
+        if (!tool) {
+            EXPECT_EQ(ReadBytes(ProgramFolder() + L"\\ERUNT.INI"), settings);
+            continue;
+        }
+        EXPECT_EQ(ReadProgramSetting(keys[static_cast<int>(kind)]), chosen);
+        EXPECT_EQ(form.fields.tSicherungen, kind == ToolFolderKind::Erunt ? L"" : L"D:\\Gespeichert");
+    }
+}
+
+// It waits for Ok: nothing is stored meanwhile.
+TEST(SettingsFormTest, ABackupFolderHoldingFilesIsTakenOnlyWhenTheUserAgrees) {
+    for (const auto& [file, answer, taken] : {std::tuple{false, 0, true}, {true, IDNO, false}, {true, IDYES, true}}) {
+        ActionScene scene;
+        std::filesystem::create_directories(scene / L"Sicherungen\\Unterordner");
+        if (file)
+            ActionScene::Touch(scene / L"Sicherungen\\x.txt");
+        RecordingHost host;
+        host.folders = {scene / L"Sicherungen"};
+        host.answers = {answer};
+        SettingsForm form(host);
+        EXPECT_EQ(form.ChooseBackupFolder(), taken);
+        EXPECT_EQ(host.questions.size(), file ? 1u : 0u);
+        EXPECT_EQ(form.fields.tSicherungen, taken ? scene / L"Sicherungen" : L"");
+        EXPECT_EQ(ReadBytes(ProgramFolder() + L"\\ERUNT.INI"), "");
+    }
+}
+
+TEST(SettingsFormTest, OkRefusesMissingFoldersOffersTheGermanFilesAndStores) {
+    struct Row {
+        const wchar_t* erunt;  // below the scene, "" for the scene itself
+        const wchar_t* backup; // nullptr for the scene
+        const char* language;  // ERUNT.LOC
+        int answer;
+        const wchar_t* message; // the start of the one message, if any
+        bool stored, languageFilesWanted;
+        bool unwritable = false; // the settings file
+    };
+    const Row rows[] = {
+        {L"\\fehlt", nullptr, nullptr, 0, L"Der Installationsordner ist ungültig", false, false},
+        {L"", L"C:\\fehlt", nullptr, 0, L"Der Sicherungsordner ist ungültig", false, false},
+        {L"", L"C:\\", "REGISTRIERUNG\r\n", 0, nullptr, true, false},
+        {L"", nullptr, "Registry\r\n", IDNO, L"Möchten Sie die Sprache ''Deutsch''", true, false},
+        {L"", nullptr, "Registry\r\n", IDYES, L"Möchten Sie die Sprache ''Deutsch''", true, true},
+        {L"", nullptr, "Registry\r\n", IDYES, L"Die Einstellungen konnten nicht gespeichert werden.", false, false, true},
+    };
+    for (const Row& row : rows) {
+        ActionScene scene;
+        if (row.language)
+            WriteBytes(scene / L"ERUNT.LOC", row.language);
+        RecordingHost host;
+        host.answers = {row.answer};
+        SettingsForm form(host);
+        form.fields = {scene.Path() + row.erunt, row.backup ? row.backup : scene.Path(), true, false, L"", L""};
+        if (row.unwritable)
+            std::filesystem::create_directories(ProgramFolder() + L"\\ERUNT.INI");
+
+        const SettingsOutcome outcome = form.Ready();
+        EXPECT_EQ(outcome.stored, row.stored) << &row - rows;
+        EXPECT_EQ(outcome.languageFilesWanted, row.languageFilesWanted) << &row - rows;
+        ASSERT_EQ(host.questions.empty(), !row.message) << &row - rows;
+        EXPECT_TRUE(!row.message || host.questions.back().starts_with(row.message)) << host.questions.back();
+    }
+}
+
+} // namespace
