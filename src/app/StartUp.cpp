@@ -29,12 +29,7 @@ void Root::Form_Load() {
                                                std::tuple{Keys::RegCleaner, IDC_BCLEANER, IDC_PCLEANER}})
         if (ReadProgramSetting(key).empty())
             MarkUnavailable(button, overlay);
-    if (ReadProgramSetting(Keys::DefaultDestinationFolder).empty() && !PathExists(program + L"\\backup"))
-        CreateDirectoryW((program + L"\\backup").c_str(), nullptr);
-    if (ReadProgramSetting(Keys::InstallFolder).empty())
-        WriteProgramSetting(Keys::InstallFolder, program);
-    if (ReadProgramSetting(Keys::DefaultDestinationFolder).empty())
-        WriteProgramSetting(Keys::DefaultDestinationFolder, program + L"\\Backup");
+    WriteDefaultSettings(program);
     const std::wstring erunt = ReadProgramSetting(Keys::InstallFolder);
     if (!FileExists(erunt + L"\\AUTOBACK.EXE"))
         EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);

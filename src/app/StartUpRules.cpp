@@ -1,8 +1,11 @@
 #include "app/StartUpRules.h"
 
+#include "services/Dateiexistenz.h"
 #include "services/Dates.h"
+#include "services/IniFiles.h"
 #include "services/Text.h"
 #include "services/WindowsVersion.h"
+#include "settings/Settings.h"
 
 #include <algorithm>
 
@@ -26,6 +29,17 @@ bool HasAutoSwitch(std::wstring_view arguments) {
 
 bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SYSTEMTIME& today) {
     return !markerWritten || DayMonthYear(*markerWritten) != DayMonthYear(today);
+}
+
+void WriteDefaultSettings(const std::wstring& programFolder) {
+    const std::wstring file = programFolder + L"\\ERUNT.INI";
+    const auto missing = [&](const wchar_t* key) { return ReadIniValue(file, kSettingsSection, key).empty(); };
+    if (missing(Keys::DefaultDestinationFolder) && !PathExists(programFolder + L"\\backup"))
+        CreateDirectoryW((programFolder + L"\\backup").c_str(), nullptr);
+    if (missing(Keys::InstallFolder))
+        WriteIniValue(file, kSettingsSection, Keys::InstallFolder, programFolder);
+    if (missing(Keys::DefaultDestinationFolder))
+        WriteIniValue(file, kSettingsSection, Keys::DefaultDestinationFolder, programFolder + L"\\Backup");
 }
 
 bool IsWindows9x() {
