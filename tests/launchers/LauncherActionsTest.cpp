@@ -38,17 +38,43 @@ TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
     EXPECT_TRUE(cancelled.buttons[IDC_BPATCHLOADER]);
 }
 
-// NTREGOPT or PAGEDFRG missing from ERUNT's folder: the click does nothing. The cleaners are started
-// unchecked from their folders, and the program closes all the same.
-TEST(ToolLaunchersTest, OnlyTheCleanersAreHandedOverWhenTheToolIsMissing) {
+// NTREGOPT and PAGEDFRG start from ERUNT's folder, quoted where a space needs it, and not at all when
+// missing. The cleaners start unchecked and unquoted from their folders, which become the current one.
+TEST(ToolLaunchersTest, EachToolGetsItsCommandLine) {
     ActionScene scene;
-    ActionScene::Set(Keys::InstallFolder, scene.Path());
-    ActionScene::Set(Keys::BootClean, scene / L"fehlt");
-    for (const auto& [click, handedOver] :
-         {std::pair{&bOptimierung_Click, false}, {&bDefragment_Click, false}, {&bBootClean_Click, true}}) {
+    const std::wstring spaced = scene.Path(), plain = ActionScene::UnspacedFolder(), missing = scene / L"fehlt";
+    struct Row {
+        void (*click)(ActionHost&);
+        const wchar_t* key;
+        std::wstring folder, file, line; // no line: nothing starts
+    };
+    const Row rows[] = {
+        {&bOptimierung_Click, L"InstallFolder", spaced, L"\\NTREGOPT.EXE", L"\"" + spaced + L"\\NTREGOPT.EXE\" /reboot"},
+        {&bOptimierung_Click, L"InstallFolder", plain, L"\\NTREGOPT.EXE", plain + L"\\NTREGOPT.EXE /reboot"},
+        {&bDefragment_Click, L"InstallFolder", spaced, L"\\PAGEDFRG.EXE", L"\"" + spaced + L"\\PAGEDFRG.EXE\" /reboot"},
+        {&bOptimierung_Click, L"InstallFolder", missing, L"\\NTREGOPT.EXE", L""},
+        {&bDefragment_Click, L"InstallFolder", missing, L"\\PAGEDFRG.EXE", L""},
+        {&bCleaner_Click, L"RegCleaner", spaced + L"\\Reg Cleaner", L"\\REGCLEANR.EXE",
+         spaced + L"\\Reg Cleaner\\REGCLEANR.EXE"},
+        {&bBootClean_Click, L"BootClean", spaced, L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE",
+         spaced + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE"},
+        {&bBootClean_Click, L"BootClean", missing, L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE",
+         missing + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE"}};
+    const std::filesystem::path current = std::filesystem::current_path();
+    for (const Row& row : rows) {
+        ActionScene::Set(row.key, row.folder);
+        if (row.folder != missing)
+            ActionScene::Touch(row.folder + row.file);
         RecordingHost host;
-        click(host);
-        EXPECT_EQ(host.started.size(), handedOver ? 1u : 0u);
-        EXPECT_EQ(host.handedOver, handedOver);
+        row.click(host);
+        ASSERT_EQ(host.started.size(), row.line.empty() ? 0u : 1u) << row.folder + row.file;
+        EXPECT_EQ(host.handedOver, !row.line.empty());
+        if (row.line.empty())
+            continue;
+        EXPECT_EQ(host.started[0].executable, row.folder + row.file);
+        EXPECT_EQ(host.started[0].commandLine, row.line);
+        const bool fromItsFolder = row.key != std::wstring(L"InstallFolder") && row.folder != missing;
+        EXPECT_TRUE(!fromItsFolder || std::filesystem::equivalent(std::filesystem::current_path(), row.folder));
     }
+    std::filesystem::current_path(current);
 }
