@@ -70,7 +70,13 @@ TEST(Restore, TheListShowsTheDatedBackupsAndADoubleClickRestoresOne) {
     Click(program.Control(IDC_BWIEDERHERSTELLEN));
     ASSERT_TRUE(program.Answer(IDNO));
     const HWND list = program.Control(IDC_LBACKUPS);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(list) && SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; }));
+    const auto listed = [&] { return IsWindowVisible(list) && SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; };
+    ASSERT_TRUE(WaitFor(listed));
+    Click(list, 1, {}, MOUSEEVENTF_RIGHTDOWN); // puts the list away
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(list); }));
+    Click(program.Control(IDC_BWIEDERHERSTELLEN));
+    ASSERT_TRUE(program.Answer(IDNO));
+    ASSERT_TRUE(WaitFor(listed));
     // A hover while the list shows leaves the list on top, to be double-clicked.
     Click(program.Control(IDC_BSICHERUNGEN), 0);
     EXPECT_TRUE(WaitFor([&] { return program.Description().find(L"Sicherungsordner") != std::string::npos; }));
@@ -107,24 +113,16 @@ TEST(Restore, OnlyRealPlacesAreOfferedAndTheQuestionsDefaultToNo) {
     EXPECT_EQ(log.at(0).Alone(), scenario / L"Sysreg\\Erdnt.exe") << "not the one in C:\\Opfer";
 }
 
-// Without a registered user name, as on most computers: the start-up looks the user up in the clean-up window.
-struct CleanupRun {
-    const char* name;
-    int files;         // numbered hive copies, left for the full clean-up
-    bool pointerMoves; // over other buttons while the clean-up runs
-};
-
-class CleanupTest : public testing::TestWithParam<CleanupRun> {};
-
-TEST_P(CleanupTest, TheFirstClickCleansUpReportsAndCloses) {
-    const CleanupRun& row = GetParam();
+// Without a registered user name, as on most computers, the start-up looks the user up in the
+// clean-up window. Many hive copies are left for the full clean-up, and the pointer moves meanwhile.
+TEST(Cleanup, TheFirstClickCleansUpReportsAndCloses) {
     Scenario scenario;
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);
     BOOL wow64 = FALSE; // the system's config folder, not its 32-bit twin
     IsWow64Process(GetCurrentProcess(), &wow64);
     const std::wstring config = SystemDirectory() + (wow64 ? L"\\..\\Sysnative\\config" : L"\\config");
     std::filesystem::create_directories(config);
-    for (int number = 1; number <= row.files; ++number) {
+    for (int number = 1; number <= 2000; ++number) {
         const std::wstring copy = config + L"\\SOFTWARE_BAK_" + std::to_wstring(number) + L".DAT";
         WriteBytes(copy, "");
         scenario.Undo([copy] { DeleteFileW(copy.c_str()); });
@@ -134,19 +132,13 @@ TEST_P(CleanupTest, TheFirstClickCleansUpReportsAndCloses) {
     Click(program.Control(IDC_BBEREINIGUNG));
     std::optional<Box> report;
     ASSERT_TRUE(WaitFor([&, moves = 0]() mutable {
-        if (row.pointerMoves)
-            Click(passed[++moves % 2], 0);
+        Click(passed[++moves % 2], 0);
         return (report = program.WaitBox(0)).has_value();
     }));
     EXPECT_EQ(report.value().title, L" Bereinigung der Optimierung");
-    EXPECT_EQ(report.value().text.rfind(std::to_wstring(row.files) + L" temporäre", 0), 0u) << report.value().text;
+    EXPECT_EQ(report.value().text.rfind(L"2000 temporäre", 0), 0u) << report.value().text;
     program.Answer(IDOK);
     EXPECT_EQ(program.Exit(), 0u);
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, CleanupTest,
-                         testing::Values(CleanupRun{"LookedUpUser", 1, false},
-                                         CleanupRun{"ManyFilesAndAMovingPointer", 2000, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
