@@ -92,6 +92,8 @@ TEST(MainWindow, HoverDescribesAndAnOverlaySwallowsTheClick) {
     Program program(scenario.Program());
     Click(program.Control(IDC_PCLEANER), 0);
     EXPECT_TRUE(WaitFor([&] { return program.Description().find(L"veralteten") != std::string::npos; }));
+    Click(program.Main(), 0, POINT{5, 5}); // over the bare window
+    EXPECT_TRUE(WaitFor([&] { return program.Description().empty(); }));
     Click(program.Control(IDC_PCLEANER));
     // Input is handled in order: had the click reached the button, the program would be closing now.
     Click(program.Control(IDC_BKONFIGURATION));

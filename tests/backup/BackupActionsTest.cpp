@@ -1,5 +1,6 @@
 // What the backup, restore and clean-up actions decide, through a recording host.
 #include "RecordingHost.h"
+#include "backup/AutomaticBackup.h"
 #include "backup/BackupList.h"
 #include "backup/CleanupButton.h"
 #include "backup/ManualBackup.h"
@@ -26,16 +27,18 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
         bool spaced, destinationExists, todayExists;
         int answer;
         bool starts;
+        const wchar_t* destination = nullptr; // an existing folder other than the scene's
     };
     for (const Row row :
          {Row{true, true, false, 0, true}, Row{false, true, false, 0, true}, Row{true, false, false, 0, true},
-          Row{true, true, true, IDNO, false}, Row{true, true, true, IDYES, true}}) {
+          Row{true, true, true, IDNO, false}, Row{true, true, true, IDYES, true},
+          Row{true, true, false, 0, true, L"C:\\"}}) { // a drive root is handed over as it is
         ActionScene scene;
         RecordingHost host;
         host.answers = {row.answer};
         const std::wstring install = row.spaced ? scene / L"Erunt Ordner" : ActionScene::UnspacedFolder();
         const std::wstring erunt = ActionScene::Touch(install + L"\\ERUNT.EXE");
-        const std::wstring destination = scene / L"Backup";
+        const std::wstring destination = row.destination ? row.destination : scene / L"Backup";
         if (row.destinationExists)
             std::filesystem::create_directories(destination);
         if (row.todayExists)
@@ -55,6 +58,18 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
         EXPECT_EQ(host.started[0].executable, erunt);
         EXPECT_EQ(host.started[0].commandLine, program + target + kArguments);
     }
+}
+
+// Without AUTOBACK.EXE in ERUNT's folder the entry is neither offered nor made.
+TEST(AutostartButtonTest, AMissingAutobackIsReportedAndNothingMore) {
+    ActionScene scene;
+    ActionScene::Set(Keys::InstallFolder, scene.Path());
+    RecordingHost host;
+    host.answers = {IDYES, IDYES};
+    bAutosicherung_Click(host);
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_NE(host.questions[0].find(L"nicht im Ordner gefunden"), std::wstring::npos) << host.questions[0];
+    EXPECT_TRUE(host.started.empty());
 }
 
 TEST(CleanupButtonTest, ClosesTheProgramOnlyWhenCopiesWereRemoved) {
