@@ -60,12 +60,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// The backups are in a folder of the user's, which the start-up leaves as it is.
 TEST(Restore, TheListShowsTheDatedBackupsAndADoubleClickRestoresOne) {
     Scenario scenario;
     CopyTo(scenario / L"Sysreg\\Erdnt.exe");
-    std::filesystem::create_directories(scenario / L"Backup\\2008-03-01");
-    std::filesystem::create_directories(scenario / L"Backup\\SYSREG"); // the automatic backup, never listed
-    CopyTo(scenario / L"Backup\\2008-03-07\\Erdnt.exe");
+    scenario.Set(L"DefaultDestinationFolder", scenario / L"Sicherungen");
+    std::filesystem::create_directories(scenario / L"Sicherungen\\2008-03-01");
+    std::filesystem::create_directories(scenario / L"Sicherungen\\SYSREG"); // the automatic backup, never listed
+    CopyTo(scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
     Program program(scenario.Program());
     Click(program.Control(IDC_BWIEDERHERSTELLEN));
     ASSERT_TRUE(program.Answer(IDNO));
@@ -83,7 +85,7 @@ TEST(Restore, TheListShowsTheDatedBackupsAndADoubleClickRestoresOne) {
     const auto height = static_cast<LONG>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     Click(list, 2, POINT{20, height + height / 2});
     ASSERT_EQ(program.Exit(), 0u);
-    EXPECT_EQ(scenario.Log().at(0).Alone(), scenario / L"Backup\\2008-03-07\\Erdnt.exe");
+    EXPECT_EQ(scenario.Log().at(0).Alone(), scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
 }
 
 // The automatic backup of a profile folder is offered only for a user name that is no path;
@@ -113,11 +115,16 @@ TEST(Restore, OnlyRealPlacesAreOfferedAndTheQuestionsDefaultToNo) {
     EXPECT_EQ(log.at(0).Alone(), scenario / L"Sysreg\\Erdnt.exe") << "not the one in C:\\Opfer";
 }
 
-// Without a registered user name, as on most computers, the start-up looks the user up in the
-// clean-up window. Many hive copies are left for the full clean-up, and the pointer moves meanwhile.
-TEST(Cleanup, TheFirstClickCleansUpReportsAndCloses) {
+// A first start without a registered user name, the common case, whose logon name would lead elsewhere:
+// the start-up writes the defaults and looks the user up in the clean-up window. Many hive copies are
+// left for the first clean-up click, and the pointer moves meanwhile.
+TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndCloses) {
     Scenario scenario;
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);
+    scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", L"Logon User Name",
+                    L"..\\Opfer");
+    WriteBytes(L"C:\\Opfer\\x.BAK", "");
+    scenario.Undo([] { std::filesystem::remove_all(L"C:\\Opfer"); });
     BOOL wow64 = FALSE; // the system's config folder, not its 32-bit twin
     IsWow64Process(GetCurrentProcess(), &wow64);
     const std::wstring config = SystemDirectory() + (wow64 ? L"\\..\\Sysnative\\config" : L"\\config");
@@ -128,6 +135,10 @@ TEST(Cleanup, TheFirstClickCleansUpReportsAndCloses) {
         scenario.Undo([copy] { DeleteFileW(copy.c_str()); });
     }
     Program program(scenario.Program());
+    ASSERT_NE(program.Main(), nullptr);
+    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"InstallFolder"), scenario.Path());
+    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"DefaultDestinationFolder"), scenario / L"Backup");
+    EXPECT_TRUE(std::filesystem::exists(scenario / L"backup"));
     const HWND passed[] = {program.Control(IDC_BOPTIMIERUNG), program.Control(IDC_BUPDATES)};
     Click(program.Control(IDC_BBEREINIGUNG));
     std::optional<Box> report;
@@ -139,6 +150,7 @@ TEST(Cleanup, TheFirstClickCleansUpReportsAndCloses) {
     EXPECT_EQ(report.value().text.rfind(L"2000 temporäre", 0), 0u) << report.value().text;
     program.Answer(IDOK);
     EXPECT_EQ(program.Exit(), 0u);
+    EXPECT_TRUE(std::filesystem::exists(L"C:\\Opfer\\x.BAK"));
 }
 
 } // namespace

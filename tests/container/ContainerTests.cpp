@@ -210,13 +210,6 @@ TEST_F(ContainerTest, QueuedFileThatVanishedOrChangedKeepsTheOldContainer) {
     }
 }
 
-TEST_F(ContainerTest, AMemberNamedLikeTheContainerNeverOverwritesIt) {
-    const fs::path container = Write("HIVORA.LOC", Named("HIVORA.LOC"));
-    EXPECT_FALSE(MultiFile.ExtractFiles(container, Folder));
-    EXPECT_EQ(Read(container), Named("HIVORA.LOC"));
-    EXPECT_FALSE(fs::exists(Folder / "safe.txt")) << "refused whole";
-}
-
 } // namespace
 
 #ifdef _WIN32

@@ -49,7 +49,8 @@ TEST(ToolLaunchersTest, EachToolGetsItsCommandLine) {
         std::wstring folder, file, line; // no line: nothing starts
     };
     const Row rows[] = {
-        {&bOptimierung_Click, L"InstallFolder", spaced, L"\\NTREGOPT.EXE", L"\"" + spaced + L"\\NTREGOPT.EXE\" /reboot"},
+        {&bOptimierung_Click, L"InstallFolder", spaced, L"\\NTREGOPT.EXE",
+         L"\"" + spaced + L"\\NTREGOPT.EXE\" /reboot"},
         {&bOptimierung_Click, L"InstallFolder", plain, L"\\NTREGOPT.EXE", plain + L"\\NTREGOPT.EXE /reboot"},
         {&bDefragment_Click, L"InstallFolder", spaced, L"\\PAGEDFRG.EXE", L"\"" + spaced + L"\\PAGEDFRG.EXE\" /reboot"},
         {&bOptimierung_Click, L"InstallFolder", missing, L"\\NTREGOPT.EXE", L""},

@@ -11,7 +11,7 @@ TEST(Launchers, ACleanerStartsFromItsFolderAndNothingElseRuns) {
     Scenario scenario;
     const std::wstring folder = scenario / L"Reg Cleaner";
     CopyTo(folder + L"\\REGCLEANR.EXE");
-    WritePrivateProfileStringW(L"ERUNT", L"RegCleaner", folder.c_str(), (scenario / L"ERUNT.INI").c_str());
+    scenario.Set(L"RegCleaner", folder);
     scenario.PlaceStandin(scenario.Path().substr(0, scenario.Path().find(L' ')) + L".exe");
     Program program(scenario.Program());
     Click(program.Control(IDC_BCLEANER));

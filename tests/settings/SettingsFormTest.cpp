@@ -78,7 +78,8 @@ TEST(SettingsFormTest, OkRefusesMissingFoldersOffersTheGermanFilesAndStores) {
         {L"", L"C:\\", "REGISTRIERUNG\r\n", 0, nullptr, true, false},
         {L"", nullptr, "Registry\r\n", IDNO, L"Möchten Sie die Sprache ''Deutsch''", true, false},
         {L"", nullptr, "Registry\r\n", IDYES, L"Möchten Sie die Sprache ''Deutsch''", true, true},
-        {L"", nullptr, "Registry\r\n", IDYES, L"Die Einstellungen konnten nicht gespeichert werden.", false, false, true},
+        {L"", nullptr, "Registry\r\n", IDYES, L"Die Einstellungen konnten nicht gespeichert werden.", false, false,
+         true},
     };
     for (const Row& row : rows) {
         ActionScene scene;

@@ -99,6 +99,10 @@ public:
             (*undo)();
     }
     std::wstring Program() const { return *this / L"HIVORA.exe"; }
+    // A value of the program's settings file.
+    void Set(const wchar_t* key, const std::wstring& value) const {
+        WriteIniValue(*this / L"ERUNT.INI", L"ERUNT", key, value);
+    }
     void Undo(std::function<void()> action) { undo_.push_back(std::move(action)); }
     void SetReg(HKEY root, const std::wstring& key, const std::wstring& name, const std::optional<std::wstring>& value,
                 REGSAM view = 0, DWORD type = REG_SZ) {
@@ -257,8 +261,7 @@ private:
 
 // Presses the left (or another) button clicks times at the window's centre, or at a point of its
 // client area; none moves the pointer there only.
-inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {},
-                  DWORD press = MOUSEEVENTF_LEFTDOWN) {
+inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {}, DWORD press = MOUSEEVENTF_LEFTDOWN) {
     RECT rect = {};
     GetWindowRect(window, &rect);
     POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
