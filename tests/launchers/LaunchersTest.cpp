@@ -21,7 +21,7 @@ TEST(Launchers, ACleanerStartsFromItsFolderAndNothingElseRuns) {
     EXPECT_EQ(program.Exit(), 0u);
     const auto log = scenario.Log();
     ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].Alone(), folder + L"\\REGCLEANR.EXE");
+    EXPECT_EQ(log[0].path, folder + L"\\REGCLEANR.EXE");
     EXPECT_EQ(_wcsicmp(log[0].folder.c_str(), folder.c_str()), 0) << log[0].folder;
 }
 
