@@ -1,6 +1,6 @@
 // Stands in for every outside tool in the tests, copied under the tool's file name. Each start
-// appends one line "own path TAB command line TAB working folder" (UTF-8) to the log named by
-// HIVORA_STANDIN_LOG, else standins.log beside it. As AUTOBACK.EXE "<folder>" ... it leaves what
+// appends one line "own path TAB command line TAB working folder" (UTF-16) to the log named by
+// HIVORA_STANDIN_LOG. As AUTOBACK.EXE "<folder>" ... it leaves what
 // the program reads back: Erdnt.exe (this stand-in again, so a restore is recorded too) and
 // Erdnt.inf in that folder.
 #include "services/AppPaths.h"
@@ -32,18 +32,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t folder[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, folder);
     const std::wstring record = own.wstring() + L"\t" + line + L"\t" + folder + L"\n";
-    std::string bytes(record.size() * 3, '\0');
-    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, record.data(), static_cast<int>(record.size()), bytes.data(),
-                                     static_cast<int>(bytes.size()), nullptr, nullptr));
     wchar_t log[MAX_PATH] = {};
-    if (!GetEnvironmentVariableW(L"HIVORA_STANDIN_LOG", log, MAX_PATH))
-        wcscpy(log, (own.parent_path() / L"standins.log").c_str());
+    GetEnvironmentVariableW(L"HIVORA_STANDIN_LOG", log, MAX_PATH);
     // One write on an append-only handle: stand-ins started together never mix their records.
     for (int attempt = 0; attempt < 500; ++attempt, Sleep(10)) {
         const UniqueFileHandle file(CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD written = 0;
-        if (file && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        if (file && WriteFile(file.get(), record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written,
+                              nullptr))
             return 0;
     }
     return 1;

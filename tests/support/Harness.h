@@ -5,6 +5,7 @@
 #include "ScratchFolder.h"
 #include "resource.h"
 #include "services/IniFiles.h"
+#include "services/Registry.h"
 #include "services/UniqueHandle.h"
 #include "services/WindowsOrdner.h"
 
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <sstream>
@@ -45,16 +47,13 @@ inline std::wstring Ini(const std::wstring& file, const wchar_t* key) {
     return ReadIniValue(file, L"ERUNT", key);
 }
 
-// A registry value as text (its bytes, for other types); nothing when there is none.
+// A registry value as text ("" for other types); nothing when there is none.
 inline std::optional<std::wstring> ReadReg(HKEY root, const std::wstring& key, const std::wstring& name,
                                            REGSAM view = 0) {
-    UniqueKey opened;
-    wchar_t value[1024] = {};
-    DWORD size = sizeof(value) - sizeof(wchar_t);
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | view, opened.put()) ||
-        RegQueryValueExW(opened.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size))
+    RegistryValue value;
+    if (!RegistryReadValue(root, key, name, value, view))
         return std::nullopt;
-    return value;
+    return std::holds_alternative<std::wstring>(value) ? std::get<std::wstring>(value) : L"";
 }
 
 // Nothing deletes the value; a REG_BINARY value holds the text's characters without the end.
@@ -136,9 +135,8 @@ public:
     }
     std::vector<Start> Log() const {
         const std::string bytes = ReadBytes(*this / L"standins.log");
-        std::wstring text(bytes.size(), L'\0');
-        text.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                                        static_cast<int>(text.size())));
+        std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+        std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
         std::vector<Start> starts;
         std::wistringstream records(text);
         // Only whole lines: a record still being written waits for the next read.
