@@ -56,19 +56,42 @@ TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {
     EXPECT_EQ(program.Exit(), 1u);
 }
 
-TEST(MainWindow, HoverDescribesAndAnOverlaySwallowsTheClick) {
+// The main window and the mouse: a hover describes, the bare window clears the description, an
+// overlay swallows the click. The restore list shows the dated backups of a backup folder that the
+// start-up leaves as it is; a right click puts it away, and a double click restores, also after a hover.
+TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     Scenario scenario;
     // A RegCleaner folder without the program: the button is enabled but covered.
     scenario.Set(L"RegCleaner", scenario.Path());
+    CopyTo(scenario / L"Sysreg\\Erdnt.exe");
+    scenario.Set(L"DefaultDestinationFolder", scenario / L"Sicherungen");
+    std::filesystem::create_directories(scenario / L"Sicherungen\\2008-03-01");
+    std::filesystem::create_directories(scenario / L"Sicherungen\\SYSREG"); // the automatic backup, never listed
+    CopyTo(scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
     Program program(scenario.Program());
     Click(program.Control(IDC_PCLEANER), 0);
     EXPECT_TRUE(WaitFor([&] { return program.Description().find(L"veralteten") != std::string::npos; }));
     Click(program.Main(), 0, POINT{5, 5}); // over the bare window
     EXPECT_TRUE(WaitFor([&] { return program.Description().empty(); }));
+    // Input is handled in order: had this click reached the button, the program would be closing now.
     Click(program.Control(IDC_PCLEANER));
-    // Input is handled in order: had the click reached the button, the program would be closing now.
-    Click(program.Control(IDC_BKONFIGURATION));
-    EXPECT_NE(program.Window(L"HivoraOptionen"), nullptr);
+    Click(program.Control(IDC_BWIEDERHERSTELLEN));
+    ASSERT_TRUE(program.Answer(IDNO));
+    const HWND list = program.Control(IDC_LBACKUPS);
+    const auto listed = [&] { return IsWindowVisible(list) && SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; };
+    ASSERT_TRUE(WaitFor(listed));
+    Click(list, 1, {}, MOUSEEVENTF_RIGHTDOWN); // puts the list away
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(list); }));
+    Click(program.Control(IDC_BWIEDERHERSTELLEN));
+    ASSERT_TRUE(program.Answer(IDNO));
+    ASSERT_TRUE(WaitFor(listed));
+    // A hover while the list shows leaves the list on top, to be double-clicked.
+    Click(program.Control(IDC_BSICHERUNGEN), 0);
+    EXPECT_TRUE(WaitFor([&] { return program.Description().find(L"Sicherungsordner") != std::string::npos; }));
+    const auto height = static_cast<LONG>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    Click(list, 2, POINT{20, height + height / 2});
+    ASSERT_EQ(program.Exit(), 0u);
+    EXPECT_EQ(scenario.Log().at(0).Alone(), scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
 }
 
 TEST(MainWindow, KeysWalkAndPressTheButtonsButNotACoveredOne) {

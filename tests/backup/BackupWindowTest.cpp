@@ -60,34 +60,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// The backups are in a folder of the user's, which the start-up leaves as it is.
-TEST(Restore, TheListShowsTheDatedBackupsAndADoubleClickRestoresOne) {
-    Scenario scenario;
-    CopyTo(scenario / L"Sysreg\\Erdnt.exe");
-    scenario.Set(L"DefaultDestinationFolder", scenario / L"Sicherungen");
-    std::filesystem::create_directories(scenario / L"Sicherungen\\2008-03-01");
-    std::filesystem::create_directories(scenario / L"Sicherungen\\SYSREG"); // the automatic backup, never listed
-    CopyTo(scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
-    Program program(scenario.Program());
-    Click(program.Control(IDC_BWIEDERHERSTELLEN));
-    ASSERT_TRUE(program.Answer(IDNO));
-    const HWND list = program.Control(IDC_LBACKUPS);
-    const auto listed = [&] { return IsWindowVisible(list) && SendMessageW(list, LB_GETCOUNT, 0, 0) == 2; };
-    ASSERT_TRUE(WaitFor(listed));
-    Click(list, 1, {}, MOUSEEVENTF_RIGHTDOWN); // puts the list away
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(list); }));
-    Click(program.Control(IDC_BWIEDERHERSTELLEN));
-    ASSERT_TRUE(program.Answer(IDNO));
-    ASSERT_TRUE(WaitFor(listed));
-    // A hover while the list shows leaves the list on top, to be double-clicked.
-    Click(program.Control(IDC_BSICHERUNGEN), 0);
-    EXPECT_TRUE(WaitFor([&] { return program.Description().find(L"Sicherungsordner") != std::string::npos; }));
-    const auto height = static_cast<LONG>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-    Click(list, 2, POINT{20, height + height / 2});
-    ASSERT_EQ(program.Exit(), 0u);
-    EXPECT_EQ(scenario.Log().at(0).Alone(), scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
-}
-
 // The automatic backup of a profile folder is offered only for a user name that is no path;
 // and as a restore cannot be undone, Enter never starts one.
 TEST(Restore, OnlyRealPlacesAreOfferedAndTheQuestionsDefaultToNo) {
