@@ -84,9 +84,7 @@ struct Start {
 // outside the folder (registry values, files) is put back when it goes.
 class Scenario : public ScratchFolder {
 public:
-    explicit Scenario(std::initializer_list<const wchar_t*> tools = {L"ERUNT.EXE", L"NTREGOPT.EXE"},
-                      const std::wstring& name = L"Hivora Prüfung")
-        : ScratchFolder(name) {
+    explicit Scenario(std::initializer_list<const wchar_t*> tools = {L"ERUNT.EXE", L"NTREGOPT.EXE"}) {
         CopyTo(Program(), HIVORA_EXE_PATH);
         for (const wchar_t* tool : tools)
             CopyTo(*this / tool);

@@ -9,10 +9,10 @@
 
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::wstring& name = L"Hivora Prüfung") {
+    ScratchFolder() {
         static unsigned counter = 0;
         path_ = std::filesystem::temp_directory_path() /
-                (name + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+                (L"Hivora Prüfung-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
