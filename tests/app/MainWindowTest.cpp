@@ -57,13 +57,23 @@ TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {
 }
 
 // The main window and the mouse: a hover describes, the bare window clears the description, an
-// overlay swallows the click. The restore list shows the dated backups of a backup folder that the
-// start-up leaves as it is; a right click puts it away, and a double click restores, also after a hover.
+// overlay swallows the click. A restore asks twice, and as it cannot be undone, Enter never starts one;
+// the automatic backup of a profile folder is offered only for a user name that is no path. The restore
+// list shows the dated backups of a backup folder that the start-up leaves as it is; a right click puts
+// it away, and a double click restores, also after a hover.
 TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     Scenario scenario;
     // A RegCleaner folder without the program: the button is enabled but covered.
     scenario.Set(L"RegCleaner", scenario.Path());
+    scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", L"..\\Opfer");
+    scenario.Undo([] { std::filesystem::remove_all(L"C:\\Opfer"); });
+    scenario.PlaceStandin(L"C:\\Opfer\\Sysreg\\Erdnt.exe");
     CopyTo(scenario / L"Sysreg\\Erdnt.exe");
+    WriteBytes(scenario / L"Sysreg\\Erdnt.inf", ""); // written now: the question names today
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    wchar_t saved[32];
+    swprintf(saved, 32, L"am %02u.%02u.%04u gespeicherte", today.wDay, today.wMonth, today.wYear);
     scenario.Set(L"DefaultDestinationFolder", scenario / L"Sicherungen");
     std::filesystem::create_directories(scenario / L"Sicherungen\\2008-03-01");
     std::filesystem::create_directories(scenario / L"Sicherungen\\SYSREG"); // the automatic backup, never listed
@@ -75,6 +85,15 @@ TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     EXPECT_TRUE(WaitFor([&] { return program.Description().empty(); }));
     // Input is handled in order: had this click reached the button, the program would be closing now.
     Click(program.Control(IDC_PCLEANER));
+    Click(program.Control(IDC_BWIEDERHERSTELLEN));
+    for (const int answer : {IDYES, IDNO}) {
+        const auto box = program.Answer(answer);
+        EXPECT_EQ(box.value().title, L" Wiederherstellung der Registrierung");
+        EXPECT_EQ(box.value().defaultButton, IDNO);
+        EXPECT_EQ(box.value().text.find(saved) != std::wstring::npos, answer == IDNO) << box.value().text;
+    }
+    // A press elsewhere, as a user's hand makes between the boxes: the next one is no double click.
+    Click(program.Main(), 1, POINT{5, 5});
     Click(program.Control(IDC_BWIEDERHERSTELLEN));
     ASSERT_TRUE(program.Answer(IDNO));
     const HWND list = program.Control(IDC_LBACKUPS);
@@ -91,7 +110,8 @@ TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     const auto height = static_cast<LONG>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     Click(list, 2, POINT{20, height + height / 2});
     ASSERT_EQ(program.Exit(), 0u);
-    EXPECT_EQ(scenario.Log().at(0).Alone(), scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
+    ASSERT_EQ(scenario.Log().size(), 1u);
+    EXPECT_EQ(scenario.Log()[0].path, scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
 }
 
 TEST(MainWindow, KeysWalkAndPressTheButtonsButNotACoveredOne) {

@@ -1,7 +1,6 @@
 // What the backup, restore and clean-up actions decide, through a recording host.
 #include "RecordingHost.h"
 #include "backup/AutomaticBackup.h"
-#include "backup/BackupList.h"
 #include "backup/CleanupButton.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
@@ -81,13 +80,16 @@ TEST(CleanupButtonTest, ClosesTheProgramOnlyWhenCopiesWereRemoved) {
     }
 }
 
-// A backup without its restorer restores nothing, and the program closes all the same.
-TEST(RestoreTest, ADoubleClickOnABackupWithoutItsRestorerStillCloses) {
+// Yes to both questions starts the restorer of the automatic backup in the backup folder.
+TEST(RestoreTest, TheAutomaticBackupIsRestoredFromTheBackupFolderFirst) {
     ActionScene scene;
+    ActionScene::Set(Keys::DefaultDestinationFolder, scene.Path());
+    const std::wstring restorer = ActionScene::Touch(scene / L"Sysreg\\Erdnt.exe");
     RecordingHost host;
-    host.selectedBackup = BackupListEntry(L"2008-03-07", {2008, 3, 0, 7}, scene / L"Backup\\2008-03-07");
-    LBackups_DblClick(host);
-    EXPECT_TRUE(host.started.empty());
+    host.answers = {IDYES, IDYES};
+    bWiederherstellen_Click(host);
+    ASSERT_EQ(host.started.size(), 1u);
+    EXPECT_EQ(host.started[0].commandLine, L"\"" + restorer + L"\"");
     EXPECT_TRUE(host.handedOver);
 }
 

@@ -60,33 +60,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// The automatic backup of a profile folder is offered only for a user name that is no path;
-// and as a restore cannot be undone, Enter never starts one.
-TEST(Restore, OnlyRealPlacesAreOfferedAndTheQuestionsDefaultToNo) {
-    Scenario scenario;
-    scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", L"..\\Opfer");
-    scenario.Undo([] { std::filesystem::remove_all(L"C:\\Opfer"); });
-    scenario.PlaceStandin(L"C:\\Opfer\\Sysreg\\Erdnt.exe");
-    CopyTo(scenario / L"Sysreg\\Erdnt.exe");
-    WriteBytes(scenario / L"Sysreg\\Erdnt.inf", ""); // written now: the question names today
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    wchar_t saved[32];
-    swprintf(saved, 32, L"am %02u.%02u.%04u gespeicherte", today.wDay, today.wMonth, today.wYear);
-    Program program(scenario.Program());
-    Click(program.Control(IDC_BWIEDERHERSTELLEN));
-    for (int question = 0; question < 2; ++question) {
-        const auto box = program.Answer(IDYES);
-        EXPECT_EQ(box.value().title, L" Wiederherstellung der Registrierung");
-        EXPECT_EQ(box.value().defaultButton, IDNO);
-        EXPECT_EQ(box.value().text.find(saved) != std::wstring::npos, question == 1) << box.value().text;
-    }
-    EXPECT_EQ(program.Exit(), 0u);
-    const auto log = scenario.Log();
-    EXPECT_EQ(log.size(), 1u);
-    EXPECT_EQ(log.at(0).Alone(), scenario / L"Sysreg\\Erdnt.exe") << "not the one in C:\\Opfer";
-}
-
 // A first start without a registered user name, the common case, whose logon name would lead elsewhere:
 // the start-up writes the defaults and looks the user up in the clean-up window. Many hive copies are
 // left for the first clean-up click, and the pointer moves meanwhile.

@@ -227,7 +227,7 @@ public:
     std::optional<Box> Answer(int button) {
         const auto box = WaitBox();
         if (box && PostMessageW(box->window, WM_COMMAND, button, 0))
-            WaitFor([&] { return !IsWindowVisible(box->window); });
+            WaitFor([&] { return !IsWindow(box->window); }); // and the program past its message box
         return box;
     }
     // The program's exit code, once it and everything it started have ended.
