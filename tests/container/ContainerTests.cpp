@@ -1,11 +1,11 @@
 // The container's exact bytes and events, untrusted containers, the format's limits and the system's paths.
+#include "ScratchFolder.h"
 #include "container/clsMultiFile.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <tuple>
 
@@ -30,13 +30,7 @@ protected:
     void FilesExtract(const std::string& N, int T, int W, int P) override { Extracted.emplace_back(N, T, W, P); }
 
     fs::path Write(const fs::path& Name, const std::string& Content) const {
-        fs::create_directories((Folder / Name).parent_path());
-        std::ofstream(Folder / Name, std::ios::binary).write(Content.data(), std::ssize(Content));
-        return Folder / Name;
-    }
-    static std::string Read(const fs::path& Path) {
-        std::ifstream file(Path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
+        return WriteBytes(Folder / Name, Content);
     }
     // Files and folders below the test's folder.
     auto Count() const { return std::distance(fs::recursive_directory_iterator(Folder), {}); }
@@ -51,12 +45,12 @@ TEST_F(ContainerTest, WritesTheExampleByteForByteOverAnOldFileAndReadsItBack) {
     ASSERT_TRUE(MultiFile.AddFile(Write("a.txt", "Hello")));
     ASSERT_TRUE(MultiFile.AddFile(Write("b.txt", "abc")));
     ASSERT_TRUE(MultiFile.CompactFiles(container));
-    EXPECT_EQ(Read(container), Example);
+    EXPECT_EQ(ReadBytes(container), Example);
     EXPECT_EQ(Written, ExampleEvents);
 
     EXPECT_EQ(MultiFile.CompactFileInfo(container), Example.substr(8));
     ASSERT_TRUE(MultiFile.ExtractFiles(container, Folder / "t"));
-    EXPECT_EQ(Read(Folder / "t/a.txt") + Read(Folder / "t/b.txt"), "Helloabc");
+    EXPECT_EQ(ReadBytes(Folder / "t/a.txt") + ReadBytes(Folder / "t/b.txt"), "Helloabc");
     EXPECT_EQ(Extracted, ExampleEvents);
     EXPECT_EQ(Count(), 6); // and nothing else, such as a ".partial" file
 }
@@ -73,7 +67,8 @@ TEST_F(ContainerTest, RoundTripsLargeMembersBetweenFoldersNamedBeyondTheCodePage
     const fs::path target = Folder / fs::path(u8"Ziel ß 字") / ""; // ends in a separator, which is not doubled
     fs::create_directories(target);
     ASSERT_TRUE(MultiFile.ExtractFiles(source / "out.loc", target));
-    EXPECT_EQ(Read(target / "First.TXT") + Read(target / "Large.bin") + Read(target / "last"), "1" + large + "22");
+    EXPECT_EQ(ReadBytes(target / "First.TXT") + ReadBytes(target / "Large.bin") + ReadBytes(target / "last"),
+              "1" + large + "22");
     EXPECT_EQ(Extracted, Written);
 }
 
@@ -82,7 +77,7 @@ TEST_F(ContainerTest, QueueHoldsOnlyFilesInAFolderThatCanBeReadBackAndLastsUntil
     for (const fs::path& refused : {Write("empty.txt", ""), Folder / "missing.txt", Folder / "t"})
         EXPECT_FALSE(MultiFile.AddFile(refused));
     EXPECT_FALSE(MultiFile.CompactFiles(existing));
-    EXPECT_EQ(Read(existing), "old");
+    EXPECT_EQ(ReadBytes(existing), "old");
 #ifndef _WIN32
     for (const char* name : {"tab\tname", "line\nbreak", "colon:name", "con.txt", "trailing."})
         EXPECT_FALSE(MultiFile.AddFile(Write(name, "x"))) << name;
@@ -96,7 +91,7 @@ TEST_F(ContainerTest, QueueHoldsOnlyFilesInAFolderThatCanBeReadBackAndLastsUntil
     fs::current_path(previous); // the queued file is still found
     ASSERT_TRUE(MultiFile.CompactFiles(existing));
     ASSERT_TRUE(MultiFile.CompactFiles(existing));
-    EXPECT_EQ(Read(existing), "Helloa.txt\t0\t5\r\n0029\t*CompactFile*");
+    EXPECT_EQ(ReadBytes(existing), "Helloa.txt\t0\t5\r\n0029\t*CompactFile*");
     MultiFile.Init();
     EXPECT_FALSE(MultiFile.CompactFiles(Folder / "new.loc"));
     EXPECT_FALSE(fs::exists(Folder / "new.loc"));
@@ -111,7 +106,7 @@ TEST_F(ContainerTest, ReadsWhatOtherWritersMayWrite) {
     EXPECT_EQ(Count(), 3);
     EXPECT_TRUE(Extracted.empty());
     ASSERT_TRUE(MultiFile.ExtractFiles(other, Folder / "t"));
-    EXPECT_EQ(Read(Folder / "t/a.txt") + Read(Folder / "t/b.txt"), "HelloH"); // the later b.txt remains
+    EXPECT_EQ(ReadBytes(Folder / "t/a.txt") + ReadBytes(Folder / "t/b.txt"), "HelloH"); // the later b.txt remains
     EXPECT_EQ(Extracted, (std::vector<Event>{{"a.txt", 8, 5, 62}, {"b.txt", 8, 8, 100}, {"b.txt", 8, 9, 112}}));
 
     EXPECT_TRUE(MultiFile.ExtractFiles(Write("empty.loc", "0018\t*CompactFile*"), Folder / "t"));
@@ -182,9 +177,9 @@ TEST_F(ContainerTest, WritesADirectoryOfExactly9999BytesButNotOneMoreNorADataAre
     ASSERT_TRUE(MultiFile.AddFile(Write(std::string(138, 'c'), "x")));
     ASSERT_TRUE(tooLong.AddFile(Write(std::string(139, 'c'), "x")));
     ASSERT_TRUE(MultiFile.CompactFiles(Folder / "full.loc"));
-    EXPECT_EQ(Read(Folder / "full.loc").substr(102 + 9999 - 18), "9999\t*CompactFile*");
+    EXPECT_EQ(ReadBytes(Folder / "full.loc").substr(102 + 9999 - 18), "9999\t*CompactFile*");
     EXPECT_FALSE(tooLong.CompactFiles(Write("old.loc", "old")));
-    EXPECT_EQ(Read(Folder / "old.loc"), "old");
+    EXPECT_EQ(ReadBytes(Folder / "old.loc"), "old");
 
     MultiFile.Init();
     for (const char* name : {"big1.bin", "big2.bin"}) {
@@ -192,7 +187,7 @@ TEST_F(ContainerTest, WritesADirectoryOfExactly9999BytesButNotOneMoreNorADataAre
         ASSERT_TRUE(MultiFile.AddFile(Folder / name));
     }
     EXPECT_FALSE(MultiFile.CompactFiles(Write("old.loc", "old")));
-    EXPECT_EQ(Read(Folder / "old.loc"), "old");
+    EXPECT_EQ(ReadBytes(Folder / "old.loc"), "old");
     EXPECT_FALSE(fs::exists(Folder / "old.loc.partial"));
 }
 
@@ -205,7 +200,7 @@ TEST_F(ContainerTest, QueuedFileThatVanishedOrChangedKeepsTheOldContainer) {
         if (*change)
             Write("b.txt", change);
         EXPECT_FALSE(multiFile.CompactFiles(Write("out.loc", "old")));
-        EXPECT_EQ(Read(Folder / "out.loc"), "old");
+        EXPECT_EQ(ReadBytes(Folder / "out.loc"), "old");
         EXPECT_FALSE(fs::exists(Folder / "out.loc.partial"));
     }
 }
@@ -228,7 +223,7 @@ TEST_F(ContainerTest, StoresNamesInTheAnsiCodePageAndTakesHiddenOrSystemFilesFor
     const fs::path hidden = Write(fs::path("t") / u8"é.txt", "old");
     ASSERT_TRUE(SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(MultiFile.ExtractFiles(container, Folder / "t"));
-    EXPECT_EQ(Read(hidden), "Hello");
+    EXPECT_EQ(ReadBytes(hidden), "Hello");
     for (const DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
         ASSERT_TRUE(SetFileAttributesW(container.c_str(), attribute) && SetFileAttributesW(hidden.c_str(), attribute));
         EXPECT_FALSE(MultiFile.IsCompactFile(container) || MultiFile.ExtractFiles(container, Folder / "t"));

@@ -2,6 +2,7 @@
 
 #include "ScratchFolder.h"
 #include "services/Dateiexistenz.h"
+#include "services/FileDirPath.h"
 #include "services/IniFiles.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ protected:
     std::wstring eruntFile_ = erunt_ + L"\\ERUNT.INI";
     std::wstring backup_ = program_ + L"\\ERUNT.INI_BAK";
 
-    static std::wstring Made(std::wstring folder) { return CreateDirectoryW(folder.c_str(), nullptr), folder; }
+    static std::wstring Made(std::wstring folder) { return std::filesystem::create_directories(folder), folder; }
     static std::wstring Read(const std::wstring& file, const wchar_t* key) { return ReadIniValue(file, L"ERUNT", key); }
     static void Write(const std::wstring& file, const wchar_t* key, const std::wstring& value) {
         WriteIniValue(file, L"ERUNT", key, value);
@@ -29,9 +30,9 @@ protected:
 };
 
 TEST_F(SettingsStoreTest, TheProgramFolderUnderAnotherSpellingGetsNoCopy) {
-    wchar_t shortForm[MAX_PATH] = {};
-    ASSERT_NE(std::wstring(shortForm, GetShortPathNameW(program_.c_str(), shortForm, MAX_PATH)), program_);
-    for (const std::wstring& install : {std::wstring(), root_ / L"HIVORA PROGRAMM", std::wstring(shortForm)}) {
+    const std::wstring shortForm = ShortForm(program_);
+    ASSERT_NE(shortForm, program_);
+    for (const std::wstring& install : {std::wstring(), root_ / L"HIVORA PROGRAMM", shortForm}) {
         EXPECT_TRUE(Store(install, program_));
         EXPECT_FALSE(PathExists(backup_)) << install;
         EXPECT_EQ(Read(programFile_, L"InstallFolder"), install);

@@ -1,18 +1,16 @@
 #pragma once
 // A fresh folder under the temporary folder, removed with everything in it. Its
 // name holds a space and an umlaut, so every path built from it is tested with both.
-#include <windows.h>
-
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
+#include <thread>
 
 class ScratchFolder {
 public:
     ScratchFolder() {
-        static unsigned counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                (L"Hivora Prüfung-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -22,7 +20,7 @@ public:
             std::error_code error;
             if (std::filesystem::remove_all(path_, error), !error)
                 return;
-            Sleep(25);
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
         }
     }
     ScratchFolder(const ScratchFolder&) = delete;
@@ -33,15 +31,18 @@ public:
     std::wstring operator/(const std::wstring& relative) const { return (path_ / relative).wstring(); }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() / (L"Hivora Prüfung-" + std::to_wstring(std::random_device{}()));
 };
 
-inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
+// Creates the file and its folders.
+inline std::filesystem::path WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
 }
 
-inline std::string ReadBytes(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }

@@ -26,7 +26,6 @@ struct RecordingHost : ActionHost {
     bool handedOver = false;
     std::optional<int> exitCode;
     uint64_t cleanupFinds = 0; // what the clean-up window finds when shown
-    std::wstring selectedBackup;
     SharedState state;
 
     template <typename T> static T Next(std::deque<T>& script, T otherwise) {
@@ -60,7 +59,7 @@ struct RecordingHost : ActionHost {
     void ShowCleanupRunning(bool) override {}
     void ShowBackupList(const std::vector<std::wstring>&) override {}
     void HideBackupList() override {}
-    std::wstring SelectedBackup() const override { return selectedBackup; }
+    std::wstring SelectedBackup() const override { return {}; }
     SharedState& State() override { return state; }
 };
 
