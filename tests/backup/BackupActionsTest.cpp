@@ -33,8 +33,7 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
           Row{true, true, true, IDNO, false}, Row{true, true, true, IDYES, true},
           Row{true, true, false, 0, true, L"C:\\"}}) { // a drive root is handed over as it is
         ActionScene scene;
-        RecordingHost host;
-        host.answers = {row.answer};
+        RecordingHost host({row.answer});
         const std::wstring install = row.spaced ? scene / L"Erunt Ordner" : ActionScene::UnspacedFolder();
         const std::wstring erunt = ActionScene::Touch(install + L"\\ERUNT.EXE");
         const std::wstring destination = row.destination ? row.destination : scene / L"Backup";
@@ -63,8 +62,7 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
 TEST(AutostartButtonTest, AMissingAutobackIsReportedAndNothingMore) {
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
-    RecordingHost host;
-    host.answers = {IDYES, IDYES};
+    RecordingHost host({IDYES, IDYES});
     bAutosicherung_Click(host);
     ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_NE(host.questions[0].find(L"nicht im Ordner gefunden"), std::wstring::npos) << host.questions[0];
@@ -85,8 +83,7 @@ TEST(RestoreTest, TheAutomaticBackupIsRestoredFromTheBackupFolderFirst) {
     ActionScene scene;
     ActionScene::Set(Keys::DefaultDestinationFolder, scene.Path());
     const std::wstring restorer = ActionScene::Touch(scene / L"Sysreg\\Erdnt.exe");
-    RecordingHost host;
-    host.answers = {IDYES, IDYES};
+    RecordingHost host({IDYES, IDYES});
     bWiederherstellen_Click(host);
     ASSERT_EQ(host.started.size(), 1u);
     EXPECT_EQ(host.started[0].commandLine, L"\"" + restorer + L"\"");

@@ -1,6 +1,5 @@
 // What the tool launchers and the patch loader decide, through a recording host.
 #include "RecordingHost.h"
-#include "launchers/Addresses.h"
 #include "launchers/PatchLoader.h"
 #include "launchers/ToolLaunchers.h"
 #include "resource.h"
@@ -13,12 +12,10 @@ TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
     ActionScene scene;
     const std::wstring picked = scene / L"Patch Ordner";
     ActionScene::Touch(picked + L"\\vrnPatchLoader.hta");
-    RecordingHost host;
-    host.folders = {scene / L"leer", picked};
-    host.answers = {IDRETRY};
+    RecordingHost host({IDRETRY}, {scene / L"leer", picked});
     bPatchLoader_Click(host);
     ASSERT_EQ(host.questions.size(), 1u) << "the first pick held no loader";
-    EXPECT_EQ(host.opened, std::vector<std::wstring>{kPatchLoaderDownload});
+    EXPECT_EQ(host.opened, std::vector<std::wstring>{L"https://duckduckgo.com/?q=vrnPatchLoader.hta"});
     EXPECT_EQ(ReadIniValue(ProgramFolder() + L"\\ERUNT.INI", L"ERUNT", Keys::WinPatch), picked);
     const std::wstring mshta = SystemDirectory() + L"\\MSHTA.EXE";
     ASSERT_EQ(host.started.size(), 1u);

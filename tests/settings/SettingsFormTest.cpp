@@ -27,9 +27,7 @@ TEST(SettingsFormTest, AToolFolderIsStoredAtOnceOnlyWithItsTool) {
             ActionScene::Touch(chosen + L"\\" + tool);
         ActionScene::Set(Keys::DefaultDestinationFolder, L"D:\\Gespeichert");
         const std::string settings = ReadBytes(ProgramFolder() + L"\\ERUNT.INI");
-        RecordingHost host;
-        host.folders = {chosen};
-        host.answers = {IDRETRY};
+        RecordingHost host({IDRETRY}, {chosen});
         SettingsForm form(host);
         form.fields.tSicherungen = L"gewählt, nicht gespeichert";
 
@@ -51,9 +49,7 @@ TEST(SettingsFormTest, ABackupFolderHoldingFilesIsTakenOnlyWhenTheUserAgrees) {
         std::filesystem::create_directories(scene / L"Sicherungen\\Unterordner");
         if (file)
             ActionScene::Touch(scene / L"Sicherungen\\x.txt");
-        RecordingHost host;
-        host.folders = {scene / L"Sicherungen"};
-        host.answers = {answer};
+        RecordingHost host({answer}, {scene / L"Sicherungen"});
         SettingsForm form(host);
         EXPECT_EQ(form.ChooseBackupFolder(), taken);
         EXPECT_EQ(host.questions.size(), file ? 1u : 0u);
@@ -85,8 +81,7 @@ TEST(SettingsFormTest, OkRefusesMissingFoldersOffersTheGermanFilesAndStores) {
         ActionScene scene;
         if (row.language)
             WriteBytes(scene / L"ERUNT.LOC", row.language);
-        RecordingHost host;
-        host.answers = {row.answer};
+        RecordingHost host({row.answer});
         SettingsForm form(host);
         form.fields = {scene.Path() + row.erunt, row.backup ? row.backup : scene.Path(), true, false, L"", L""};
         if (row.unwritable)

@@ -17,7 +17,11 @@ struct RecordingHost : ActionHost {
     struct Started {
         std::wstring executable, commandLine;
     };
-    std::deque<int> answers; // IDCANCEL once they run out
+    // The answers to its questions, IDCANCEL once they run out, and the folders the user picks.
+    explicit RecordingHost(std::deque<int> answers = {}, std::deque<std::wstring> folders = {})
+        : answers(std::move(answers)), folders(std::move(folders)) {}
+
+    std::deque<int> answers;
     std::deque<std::wstring> folders;
     std::vector<std::wstring> questions;
     std::vector<Started> started;
