@@ -166,6 +166,10 @@ TEST_F(ContainerTest, UnpacksOnlyContainersWhoseEveryMemberStaysInTheTargetFolde
         EXPECT_EQ(Count(), unpacked ? 4 : 2);
         EXPECT_EQ(std::distance(fs::directory_iterator(Folder / "t"), {}), unpacked ? 2 : 0);
     }
+    // Nor is a member unpacked over the container itself: that container is refused whole.
+    const fs::path itself = Write("HIVORA.LOC", Named("HIVORA.LOC"));
+    EXPECT_FALSE(MultiFile.ExtractFiles(itself, Folder) || fs::exists(Folder / "safe.txt"));
+    EXPECT_EQ(ReadBytes(itself), Named("HIVORA.LOC"));
 }
 
 TEST_F(ContainerTest, WritesADirectoryOfExactly9999BytesButNotOneMoreNorADataAreaOf2GiB) {
