@@ -76,8 +76,6 @@ constexpr wchar_t kEruntAddress[] = L" \"https://duckduckgo.com/?q=ERUNT+Emergen
 // One start of a stand-in as it recorded it: its own path, the raw command line, its working folder.
 struct Start {
     std::wstring path, line, folder;
-    // A line of the program's path alone, without the quotes that Windows, unlike Wine, may add.
-    std::wstring Alone() const { return line.size() > 1 && line[0] == L'"' ? line.substr(1, line.size() - 2) : line; }
 };
 
 // The program copied into a scratch folder with stand-ins beside it. Whatever the test changes
