@@ -29,7 +29,7 @@ void Root::Form_Load() {
                                                std::tuple{Keys::RegCleaner, IDC_BCLEANER, IDC_PCLEANER}})
         if (ReadProgramSetting(key).empty())
             MarkUnavailable(button, overlay);
-    WriteDefaultSettings(program);
+    WriteDefaultSettings();
     const std::wstring erunt = ReadProgramSetting(Keys::InstallFolder);
     if (!FileExists(erunt + L"\\AUTOBACK.EXE"))
         EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);

@@ -1,8 +1,8 @@
 #include "app/StartUpRules.h"
 
+#include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
-#include "services/IniFiles.h"
 #include "services/Text.h"
 #include "services/WindowsVersion.h"
 #include "settings/Settings.h"
@@ -31,15 +31,15 @@ bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SY
     return !markerWritten || DayMonthYear(*markerWritten) != DayMonthYear(today);
 }
 
-void WriteDefaultSettings(const std::wstring& programFolder) {
-    const std::wstring file = programFolder + L"\\ERUNT.INI";
-    const auto missing = [&](const wchar_t* key) { return ReadIniValue(file, kSettingsSection, key).empty(); };
-    if (missing(Keys::DefaultDestinationFolder) && !PathExists(programFolder + L"\\backup"))
-        CreateDirectoryW((programFolder + L"\\backup").c_str(), nullptr);
-    if (missing(Keys::InstallFolder))
-        WriteIniValue(file, kSettingsSection, Keys::InstallFolder, programFolder);
-    if (missing(Keys::DefaultDestinationFolder))
-        WriteIniValue(file, kSettingsSection, Keys::DefaultDestinationFolder, programFolder + L"\\Backup");
+void WriteDefaultSettings() {
+    const std::wstring program = ProgramFolder();
+    const bool noBackupFolder = ReadProgramSetting(Keys::DefaultDestinationFolder).empty();
+    if (noBackupFolder && !PathExists(program + L"\\backup"))
+        CreateDirectoryW((program + L"\\backup").c_str(), nullptr);
+    if (ReadProgramSetting(Keys::InstallFolder).empty())
+        WriteProgramSetting(Keys::InstallFolder, program);
+    if (noBackupFolder)
+        WriteProgramSetting(Keys::DefaultDestinationFolder, program + L"\\Backup");
 }
 
 bool IsWindows9x() {

@@ -12,8 +12,9 @@ std::wstring_view ArgumentText(std::wstring_view commandLine);
 bool HasAutoSwitch(std::wstring_view arguments);
 // The automatic backup is due unless its marker file was last written today.
 bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SYSTEMTIME& today);
-// The settings a first start needs: the program folder as ERUNT's folder and
-// its "Backup" folder for the backups. Values already there stay as they are.
-void WriteDefaultSettings(const std::wstring& programFolder);
+// The settings a first start needs in the program's settings file: the program
+// folder as ERUNT's folder and its "Backup" folder for the backups. Values
+// already there stay as they are.
+void WriteDefaultSettings();
 // True on Windows 95, 98 and Me, which the program refuses.
 bool IsWindows9x();
