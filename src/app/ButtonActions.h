@@ -1,7 +1,7 @@
 #pragma once
 // Which action each label-button of the main window runs.
 #include "backup/AutomaticBackup.h"
-#include "backup/CleanupButton.h"
+#include "cleanup/CleanupButton.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
 #include "launchers/PatchLoader.h"

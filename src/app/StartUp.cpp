@@ -2,7 +2,7 @@
 #include "app/Root.h"
 #include "app/StartUpRules.h"
 #include "backup/EruntCommands.h"
-#include "launchers/Addresses.h"
+#include "settings/Addresses.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"

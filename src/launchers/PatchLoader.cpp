@@ -1,6 +1,6 @@
 #include "launchers/PatchLoader.h"
 
-#include "launchers/Addresses.h"
+#include "settings/Addresses.h"
 #include "services/Dateiexistenz.h"
 #include "services/MessagePump.h"
 #include "services/WindowsOrdner.h"

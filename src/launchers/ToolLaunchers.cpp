@@ -1,6 +1,6 @@
 #include "launchers/ToolLaunchers.h"
 
-#include "launchers/Addresses.h"
+#include "settings/Addresses.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/MessagePump.h"

@@ -1,6 +1,6 @@
 #include "settings/Optionen.h"
 
-#include "backup/LanguageFiles.h"
+#include "settings/LanguageFiles.h"
 #include "resource.h"
 #include "services/AppPaths.h"
 #include "services/MessagePump.h"

@@ -1,6 +1,6 @@
 #include "settings/SettingsForm.h"
 
-#include "launchers/Addresses.h"
+#include "settings/Addresses.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/FolderListing.h"

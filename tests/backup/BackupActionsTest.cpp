@@ -1,7 +1,7 @@
 // What the backup, restore and clean-up actions decide, through a recording host.
 #include "RecordingHost.h"
 #include "backup/AutomaticBackup.h"
-#include "backup/CleanupButton.h"
+#include "cleanup/CleanupButton.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
 #include "settings/Settings.h"

@@ -1,4 +1,4 @@
-#include "backup/LanguageFiles.h"
+#include "settings/LanguageFiles.h"
 
 #include "container/clsMultiFile.h"
 #include "services/AppPaths.h"

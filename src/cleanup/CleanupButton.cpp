@@ -1,4 +1,4 @@
-#include "backup/CleanupButton.h"
+#include "cleanup/CleanupButton.h"
 
 #include "services/MessagePump.h"
 #include "ui/ActionHost.h"
