@@ -6,6 +6,7 @@
 #include "services/MessagePump.h"
 #include "services/Messages.h"
 #include "services/Processes.h"
+#include "services/Text.h"
 #include "services/WebSupports.h"
 #include "services/WinSystemInfo.h"
 #include "ui/Fonts.h"
@@ -172,13 +173,20 @@ void Root::EndHover() {
     state_.busy = false;
 }
 
-void Root::ButtonClicked(int buttonId) {
-    // Once an action has handed its work over, no second tool may start.
-    if (closing_ || ending_)
+// One action at a time: its waits let clicks through, which would start a second action inside it.
+// Once an action has handed its work over, no second tool may start either.
+template <typename Action> void Root::RunAlone(Action action) {
+    if (acting_ || closing_ || ending_)
         return;
+    acting_ = true;
+    action();
+    acting_ = false;
+}
+
+void Root::ButtonClicked(int buttonId) {
     for (const ButtonAction& action : kButtonActions)
         if (action.buttonId == buttonId)
-            return action.click(*this);
+            return RunAlone([&] { action.click(*this); });
 }
 
 void Root::ButtonPressedByKey(int buttonId) {
@@ -192,7 +200,7 @@ int Root::Ask(std::initializer_list<std::wstring_view> lines, const std::wstring
     return ShowMessage(Handle(), lines, title, style);
 }
 
-bool Root::Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) {
+DWORD Root::Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) {
     return StartProgram(executable, commandLine, showCommand);
 }
 
@@ -201,7 +209,7 @@ void Root::Open(const std::wstring& target) {
 }
 
 std::wstring Root::ChooseFolder() {
-    return BrowseFolder();
+    return BrowseFolder(Handle());
 }
 
 void Root::EnableButton(int buttonId, bool enabled) {
@@ -239,6 +247,9 @@ std::wstring Root::UserForProfiles() {
         // While a description is on screen the clean-up window stays loaded after its look-up.
         user = cleanup_.SelectedUser(state_.busy ? CleanupLoad::LookUpAndStay : CleanupLoad::LookUpAndClose);
         EnableWindow(Handle(), TRUE);
+        // The list falls back on another account's profile, whose files that account controls.
+        if (!SameTextIgnoringCase(user, UserName()))
+            user.clear();
     }
     return user;
 }
@@ -322,8 +333,8 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EndHover();
         return 0;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_LBACKUPS && HIWORD(wParam) == LBN_DBLCLK && !closing_ && !ending_)
-            LBackups_DblClick(*this);
+        if (LOWORD(wParam) == IDC_LBACKUPS && HIWORD(wParam) == LBN_DBLCLK)
+            RunAlone([this] { LBackups_DblClick(*this); });
         return 0;
     case WM_CTLCOLORLISTBOX: {
         const auto dc = reinterpret_cast<HDC>(wParam);

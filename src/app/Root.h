@@ -29,7 +29,7 @@ public:
     // ActionHost
     HWND Owner() const override { return Handle(); }
     int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) override;
-    bool Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) override;
+    DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) override;
     void Open(const std::wstring& target) override;
     std::wstring ChooseFolder() override;
     void EnableButton(int buttonId, bool enabled) override;
@@ -54,6 +54,7 @@ private:
     void ApplyFinalState(int buttonId, int overlayId);
     void SetButtonColour(int buttonId, COLORREF colour);
     void EndHover();
+    template <typename Action> void RunAlone(Action action);
     void LBackups_MouseDown(int button);
     // Copies a part of the background picture (in client coordinates) to a point of the device context.
     void CopyBackground(HDC dc, POINT to, const RECT& part) const;
@@ -79,6 +80,8 @@ private:
 
     Cleanup cleanup_{*this};
     SharedState state_;
+    // An action runs: a click starts no second one.
+    bool acting_ = false;
     // After a hand-over: no further action starts.
     bool closing_ = false;
     bool ending_ = false;

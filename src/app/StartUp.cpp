@@ -1,6 +1,7 @@
 // The main window's load handler: the program's whole start-up.
 #include "app/Root.h"
 #include "app/StartUpRules.h"
+#include "backup/AutomaticBackup.h"
 #include "backup/EruntCommands.h"
 #include "settings/Addresses.h"
 #include "services/AppPaths.h"
@@ -30,8 +31,9 @@ void Root::Form_Load() {
         if (ReadProgramSetting(key).empty())
             MarkUnavailable(button, overlay);
     WriteDefaultSettings();
-    const std::wstring erunt = ReadProgramSetting(Keys::InstallFolder);
-    if (!FileExists(erunt + L"\\AUTOBACK.EXE"))
+    const std::wstring erunt = EruntFolder();
+    // An entry can always be removed; only switching on needs AUTOBACK.
+    if (!FileExists(AutobackPath(erunt)) && !AutomaticBackupIsOn())
         EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);
     if (!FileExists(erunt + L"\\NTREGOPT.EXE"))
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);
@@ -68,8 +70,9 @@ void Root::RunAutomaticBackup() {
     SYSTEMTIME today;
     GetLocalTime(&today);
     if (AutomaticBackupDue(LastWritten(program + L"\\Sysreg\\Erdnt.inf"), today)) {
-        if (FileExists(ReadProgramSetting(Keys::InstallFolder) + L"\\AUTOBACK.EXE"))
-            Start(AutobackPath(program), AutobackCommandLine(program, AutobackRun::AtLogOn), SW_SHOWNORMAL);
+        const std::wstring erunt = EruntFolder();
+        if (FileExists(AutobackPath(erunt)))
+            StartTool(AutobackPath(erunt), AutobackCommandLine(erunt, program, AutobackRun::AtLogOn), SW_SHOWNORMAL);
         else
             ShowMessage(nullptr,
                         {L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ",

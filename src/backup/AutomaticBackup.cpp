@@ -11,6 +11,7 @@
 #include "settings/Settings.h"
 #include "ui/ActionHost.h"
 
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -18,8 +19,6 @@ namespace {
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"Erunt";
 constexpr wchar_t kTitle[] = L" Dired Arazerev-Uvozevo";
-constexpr wchar_t kNeedsAdministrator[] =
-    L"Bitte starten Sie das Programm mit Administratorrechten und versuchen Sie es erneut.";
 
 // The hourglass for as long as the action runs, whichever way it ends.
 class WaitPointer {
@@ -49,8 +48,16 @@ bool EntryIn(REGSAM view) {
     return RegistryReadValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, present, view);
 }
 
-// False when it could not be written; then nothing else happens.
+// False when AUTOBACK is missing or the entry could not be written; then nothing else happens.
 bool SwitchOn(ActionHost& host) {
+    const std::wstring eruntFolder = EruntFolder();
+    if (!FileExists(AutobackPath(eruntFolder))) {
+        host.Ask({L"Die Emergency Recovery Autosicherung konnte nicht im Ordner gefunden werden.   ",
+                  L"Überprüfen Sie bitte ob sich der Erunt-Manager im gleichen Ordner befindet.",
+                  L"Die Installation der automatischen Sicherung ist leider fehlgeschlagen."},
+                 kTitle, MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     if (host.Ask({L"Die Emergency Recovery Autosicherung kann nun eingetragen werden.   ",
                   L"Möchten Sie die Registrierung automatisch alle 3 Tagen sichern ?"},
                  kTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
@@ -66,15 +73,16 @@ bool SwitchOn(ActionHost& host) {
     if (host.Ask({L"Möchten Sie die erste Sicherung der Registrierung sofort durchführen ?   "}, kEruntTitle,
                  MB_YESNO | MB_ICONQUESTION) == IDNO)
         return false;
-    host.Start(AutobackPath(program), AutobackCommandLine(program, AutobackRun::FirstBackup), SW_SHOWNORMAL);
-    host.Wait(1);
+    if (host.StartTool(AutobackPath(eruntFolder), AutobackCommandLine(eruntFolder, program, AutobackRun::FirstBackup),
+                       SW_SHOWNORMAL))
+        host.Wait(1);
     return true;
 }
 
 void SwitchOff(ActionHost& host) {
     if (host.Ask({L"Die Emergency Recovery Autosicherung kann nun entfernt werden.   ",
                   L"Möchten Sie auf die Sicherung der Registrierung verzichten ?"},
-                 kTitle, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+                 kTitle, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
         return;
     bool removed = true;
     for (const REGSAM view : RunKeyViews())
@@ -88,32 +96,27 @@ void SwitchOff(ActionHost& host) {
 // Restore is possible once an automatic backup exists in one of its places;
 // one only in the user's profile leaves the button as it is.
 void UpdateRestoreButton(ActionHost& host, const std::wstring& user) {
+    const std::wstring profile = SysregIn(ProfileOf(user));
     if (FileExists(ProgramFolder() + L"\\Sysreg\\Erdnt.exe"))
         host.EnableButton(IDC_BWIEDERHERSTELLEN, true);
-    else if (!FileExists(ProfilesFolder() + L"\\" + user + L"\\Sysreg\\Erdnt.exe"))
+    else if (profile.empty() || !FileExists(profile + L"\\Erdnt.exe"))
         host.EnableButton(IDC_BWIEDERHERSTELLEN, false);
 }
 
 } // namespace
 
+bool AutomaticBackupIsOn() {
+    const auto views = RunKeyViews();
+    return std::any_of(views.begin(), views.end(), EntryIn);
+}
+
+// AUTOBACK is needed only to switch on: an entry is always offered for removal.
 void bAutosicherung_Click(ActionHost& host) {
     const WaitPointer busy(host);
     const std::wstring user = host.UserForProfiles();
-    if (!FileExists(ReadProgramSetting(Keys::InstallFolder) + L"\\AUTOBACK.EXE")) {
-        host.Ask({L"Die Emergency Recovery Autosicherung konnte nicht im Ordner gefunden werden.   ",
-                  L"Überprüfen Sie bitte ob sich der Erunt-Manager im gleichen Ordner befindet.",
-                  L"Die Installation der automatischen Sicherung ist leider fehlgeschlagen."},
-                 kTitle, MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    bool switchedOn = false;
-    for (const REGSAM view : RunKeyViews())
-        switchedOn = switchedOn || EntryIn(view);
-    if (!switchedOn) {
-        if (!SwitchOn(host))
-            return;
-    } else {
+    if (AutomaticBackupIsOn())
         SwitchOff(host);
-    }
+    else if (!SwitchOn(host))
+        return;
     UpdateRestoreButton(host, user);
 }

@@ -2,3 +2,5 @@
 class ActionHost;
 // "Automatische Sicherungen": switches the automatic backup at log-on on or off.
 void bAutosicherung_Click(ActionHost& host);
+// True while an entry starts the automatic backup at log-on.
+bool AutomaticBackupIsOn();

@@ -1,6 +1,7 @@
 #include "backup/EruntCommands.h"
 
 #include "services/Processes.h"
+#include "services/WindowsOrdner.h"
 
 std::wstring ManualBackupCommandLine(const std::wstring& installFolder, const std::wstring& destination,
                                      bool destinationExists) {
@@ -10,12 +11,20 @@ std::wstring ManualBackupCommandLine(const std::wstring& installFolder, const st
     return L"\"" + erunt + L"\" " + kEruntBackupArguments;
 }
 
-std::wstring AutobackPath(const std::wstring& programFolder) {
-    return programFolder + L"\\Autoback.exe";
+std::wstring AutobackPath(const std::wstring& eruntFolder) {
+    return eruntFolder + L"\\Autoback.exe";
 }
 
-std::wstring AutobackCommandLine(const std::wstring& programFolder, AutobackRun run) {
-    const std::wstring line = CommandPath(AutobackPath(programFolder)) + L" \"" + programFolder +
+std::wstring AutobackCommandLine(const std::wstring& eruntFolder, const std::wstring& programFolder, AutobackRun run) {
+    const std::wstring line = CommandPath(AutobackPath(eruntFolder)) + L" \"" + programFolder +
                               L"\\Sysreg\" curuser otherusers /noconfirmdelete";
     return line + (run == AutobackRun::AtLogOn ? L" /noprogresswindow /days:3 /alwayscreate" : L" /alwayscreate");
+}
+
+std::wstring SysregIn(const std::wstring& folder) {
+    return folder.empty() ? std::wstring() : folder + L"\\Sysreg";
+}
+
+std::wstring ProfileOf(const std::wstring& user) {
+    return user.empty() ? std::wstring() : ProfilesFolder() + L"\\" + user;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The command lines of ERUNT and its AUTOBACK.
+// The command lines of ERUNT and its AUTOBACK, and the folders their backups go to.
 #include <string>
 
 // ERUNT's arguments for a full backup without questions.
@@ -11,8 +11,14 @@ inline constexpr wchar_t kEruntBackupArguments[] = L"sysreg curuser otherusers /
 std::wstring ManualBackupCommandLine(const std::wstring& installFolder, const std::wstring& destination,
                                      bool destinationExists);
 
-// AUTOBACK beside the program, backing up into its "Sysreg" folder: at log-on
-// quietly and at most once in three days, or the first backup right away.
+// AUTOBACK in ERUNT's folder, backing up into the program's "Sysreg" folder: at
+// log-on quietly and at most once in three days, or the first backup right away.
 enum class AutobackRun { AtLogOn, FirstBackup };
-std::wstring AutobackPath(const std::wstring& programFolder);
-std::wstring AutobackCommandLine(const std::wstring& programFolder, AutobackRun run);
+std::wstring AutobackPath(const std::wstring& eruntFolder);
+std::wstring AutobackCommandLine(const std::wstring& eruntFolder, const std::wstring& programFolder, AutobackRun run);
+
+// The automatic backup's folder "Sysreg" in a folder; none ("") for no folder,
+// which would name the current drive's root.
+std::wstring SysregIn(const std::wstring& folder);
+// The user's profile folder; none for no user, which would name the profiles folder itself.
+std::wstring ProfileOf(const std::wstring& user);

@@ -8,17 +8,25 @@
 #include "ui/ActionHost.h"
 
 void bSicherungen_Click(ActionHost& host) {
-    const std::wstring installFolder = ReadProgramSetting(Keys::InstallFolder);
-    if (!FileExists(installFolder + L"\\ERUNT.EXE"))
+    const std::wstring eruntFolder = EruntFolder();
+    const std::wstring erunt = eruntFolder + L"\\ERUNT.EXE";
+    if (!FileExists(erunt))
         return;
+    // ERUNT replaces today's backup without asking: only with its date settings in place is the
+    // folder asked about the one it writes.
+    if (!CompleteEruntDateSettings()) {
+        host.Ask({L"Die Datumseinstellungen von Erunt konnten nicht gespeichert werden.   ", kNeedsAdministrator},
+                 kProgramTitle, MB_OK | MB_ICONSTOP);
+        return;
+    }
     const std::wstring destination = ReadProgramSetting(Keys::DefaultDestinationFolder);
     SYSTEMTIME today;
     GetLocalTime(&today);
-    if (PathExists(destination + L"\\" + IsoDate(today)) &&
+    if (!destination.empty() && PathExists(destination + L"\\" + IsoDate(today)) &&
         host.Ask({L"Möchten Sie die vorhandene Registrierungssicherung überschreiben ?   "}, kProgramTitle,
-                 MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
+                 MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
         return;
-    host.Start(installFolder + L"\\ERUNT.EXE",
-               ManualBackupCommandLine(installFolder, destination, PathExists(destination)), SW_SHOWNORMAL);
-    host.CloseAfterHandOver();
+    if (host.StartTool(erunt, ManualBackupCommandLine(eruntFolder, destination, PathExists(destination)),
+                       SW_SHOWNORMAL))
+        host.CloseAfterHandOver();
 }

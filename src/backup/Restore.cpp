@@ -1,15 +1,14 @@
 #include "backup/Restore.h"
 
 #include "backup/BackupList.h"
+#include "backup/EruntCommands.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/FolderListing.h"
 #include "services/Dates.h"
 #include "services/FileDirPath.h"
 #include "services/IniFiles.h"
-#include "services/MessagePump.h"
 #include "services/Processes.h"
-#include "services/WindowsOrdner.h"
 #include "settings/Settings.h"
 #include "ui/ActionHost.h"
 
@@ -23,12 +22,13 @@ constexpr wchar_t kRestoreTitle[] = L" Wiederherstellung der Registrierung";
 // that leads there answers No to a key held down too long.
 constexpr UINT kRestoreQuestion = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2;
 
+// The user is only ever the account's own: another account's profile could hold a planted restorer.
 void RestoreAutomaticBackup(ActionHost& host, const std::wstring& destination, const std::wstring& user) {
-    const std::array<std::wstring, 3> places = {
-        destination + L"\\Sysreg", ProfilesFolder() + L"\\" + user + L"\\Sysreg", ProgramFolder() + L"\\Sysreg"};
+    const std::array<std::wstring, 3> places = {SysregIn(destination), SysregIn(ProfileOf(user)),
+                                                SysregIn(ProgramFolder())};
     for (const std::wstring& place : places) {
         const std::wstring restorer = place + L"\\Erdnt.exe";
-        if (!FileExists(restorer))
+        if (place.empty() || !FileExists(restorer))
             continue;
         const auto saved = LastWritten(place + L"\\Erdnt.Inf");
         const std::wstring date = saved ? DayMonthYear(*saved) : std::wstring();
@@ -37,8 +37,8 @@ void RestoreAutomaticBackup(ActionHost& host, const std::wstring& destination, c
                       L"Der Computer wird automatisch nach der Rücksicherung neu gestarten."},
                      kRestoreTitle, kRestoreQuestion) != IDYES)
             return;
-        host.Start(restorer, CommandPath(restorer), SW_SHOWNORMAL);
-        host.CloseAfterHandOver();
+        if (host.StartTool(restorer, CommandPath(restorer), SW_SHOWNORMAL))
+            host.CloseAfterHandOver();
         return;
     }
 }
@@ -51,17 +51,15 @@ void FillBackupList(ActionHost& host) {
     if (PathExists(backups))
         listed = backups;
     std::vector<std::wstring> entries;
+    // A backup is a folder with ERUNT's restorer in it; any other folder is no choice.
     for (const std::wstring& folder : Subfolders(listed)) {
         const std::wstring name = LastPathPart(folder);
         const auto changed = LastWritten(folder);
-        if (!IsAutomaticBackupFolder(name) && changed)
+        if (!IsAutomaticBackupFolder(name) && changed && FileExists(folder + L"\\Erdnt.exe"))
             entries.push_back(BackupListEntry(name, *changed, folder));
     }
+    // The action ends here, so that a double click on the list may start the restore at once.
     host.ShowBackupList(entries);
-    if (entries.empty())
-        return;
-    DoEvents();
-    host.Wait(1);
 }
 
 } // namespace
@@ -82,8 +80,8 @@ void LBackups_DblClick(ActionHost& host) {
     if (entry.empty())
         return;
     const std::wstring restorer = FolderOfEntry(entry) + L"\\Erdnt.exe";
-    if (FileExists(restorer))
-        host.Start(restorer, CommandPath(restorer), SW_SHOWNORMAL);
+    if (!host.StartTool(restorer, CommandPath(restorer), SW_SHOWNORMAL))
+        return;
     host.HideBackupList();
     host.CloseAfterHandOver();
 }

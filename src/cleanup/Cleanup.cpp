@@ -91,7 +91,7 @@ int Cleanup::FindUser() {
 }
 
 void Cleanup::Visit(const std::wstring& folder, const wchar_t* patterns) {
-    count_ += RemoveMatchingFiles(folder, patterns);
+    removal_ += RemoveMatchingFiles(folder, patterns);
 }
 
 void Cleanup::Close() {
@@ -103,7 +103,7 @@ void Cleanup::Close() {
 
 void Cleanup::Form_Load(CleanupLoad load) {
     loaded_ = true;
-    count_ = 0;
+    removal_ = {};
     const std::wstring profiles = ProfilesFolder();
     FindUser();
     host_.ShowCleanupRunning(true);
@@ -117,10 +117,9 @@ void Cleanup::Form_Load(CleanupLoad load) {
     if (rBenutzer_.empty())
         rBenutzer_ = UserName();
     if (rBenutzer_.empty()) {
-        ShowMessage(host_.Owner(),
-                    {std::wstring(L"Der Benutzername von ") + kWindowsName + L" konnte nicht ausgelesen werden. ",
-                     L"Dieser Vorgang konnte daher nicht vollständig beendet werden."},
-                    std::wstring(L" ") + kCleanupCaption, MB_OK | MB_ICONSTOP);
+        host_.Ask({std::wstring(L"Der Benutzername von ") + kWindowsName + L" konnte nicht ausgelesen werden. ",
+                   L"Dieser Vorgang konnte daher nicht vollständig beendet werden."},
+                  std::wstring(L" ") + kCleanupCaption, MB_OK | MB_ICONSTOP);
         Close();
         return;
     }
@@ -136,14 +135,8 @@ void Cleanup::Form_Load(CleanupLoad load) {
     // The second list also catches the numbered copies, which only a full clean-up removes.
     Visit(SystemConfigFolder(), kSecondPatternList);
     SharedState& state = host_.State();
-    state.copiesRemoved = count_;
-    if (count_ == 0)
-        ShowMessage(host_.Owner(), {L"Es konnten keine temporären Registrierungsdateien gefunden werden.   "},
-                    kReportTitle, MB_OK | MB_ICONINFORMATION);
-    else
-        ShowMessage(host_.Owner(),
-                    {std::to_wstring(count_) + L" temporäre Registrierungsdateien wurden vollständig entfernt.   "},
-                    kReportTitle, MB_OK | MB_ICONINFORMATION);
+    state.copiesRemoved = removal_.removed;
+    host_.Ask({CleanupReport(removal_)}, kReportTitle, MB_OK | MB_ICONINFORMATION);
     state.cleanupRequested = false;
     Close();
 }

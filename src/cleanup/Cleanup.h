@@ -52,6 +52,6 @@ private:
     UserList users_; // LBenutzer
     std::wstring rBenutzer_;
     UniqueFont usersFont_;
-    // Wide, so that the report never falls short of what was deleted.
-    uint64_t count_ = 0;
+    // What this load removed and left.
+    Removal removal_;
 };

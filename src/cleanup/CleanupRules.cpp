@@ -91,12 +91,13 @@ bool RemoveFile(const Reach& reach, const std::wstring& name) {
 }
 
 // Window messages run between the files, never while the redirection is off.
-void RemoveFilesIn(const Reach& reach, const std::vector<std::wstring>& names) {
+Removal RemoveFilesIn(const Reach& reach, const std::vector<std::wstring>& names) {
+    Removal removal;
     for (const std::wstring& name : names) {
-        if (!RemoveFile(reach, name))
-            return;
+        ++(RemoveFile(reach, name) ? removal.removed : removal.kept);
         DoEvents();
     }
+    return removal;
 }
 
 } // namespace
@@ -118,15 +119,25 @@ std::vector<std::wstring> MatchingFiles(const std::wstring& folder, std::wstring
     return MatchingFilesIn({folder}, patterns);
 }
 
-void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& names) {
-    RemoveFilesIn({folder}, names);
+Removal RemoveMatchingFiles(const std::wstring& folder, std::wstring_view patterns) {
+    const Reach reach = ReachFolder(folder);
+    return RemoveFilesIn(reach, MatchingFilesIn(reach, patterns));
 }
 
-size_t RemoveMatchingFiles(const std::wstring& folder, std::wstring_view patterns) {
-    const Reach reach = ReachFolder(folder);
-    const std::vector<std::wstring> names = MatchingFilesIn(reach, patterns);
-    RemoveFilesIn(reach, names);
-    return names.size();
+std::wstring CleanupReport(const Removal& removal) {
+    std::wstring kept;
+    if (removal.kept == 1)
+        kept = L"1 temporäre Registrierungsdatei konnte nicht entfernt werden, weil sie noch verwendet wird oder die "
+               L"Rechte dazu fehlen.";
+    else if (removal.kept > 1)
+        kept = std::to_wstring(removal.kept) +
+               L" temporäre Registrierungsdateien konnten nicht entfernt werden, weil sie noch verwendet werden oder "
+               L"die Rechte dazu fehlen.";
+    if (removal.removed == 0)
+        return kept.empty() ? L"Es konnten keine temporären Registrierungsdateien gefunden werden.   " : kept;
+    const std::wstring removed =
+        std::to_wstring(removal.removed) + L" temporäre Registrierungsdateien wurden vollständig entfernt.   ";
+    return kept.empty() ? removed : removed + L"\n" + kept;
 }
 
 UserList ProfileUsers(const std::wstring& profilesFolder, const std::vector<std::wstring>& subfolders,

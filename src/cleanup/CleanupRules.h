@@ -18,14 +18,25 @@ bool MatchesPatternList(std::wstring_view name, std::wstring_view patterns);
 // and read-only ones included, sorted by name; none when the folder is missing.
 std::vector<std::wstring> MatchingFiles(const std::wstring& folder, std::wstring_view patterns);
 
-// Deletes the listed files of the folder in order, read-only ones included,
-// letting window messages run between them. The first file that cannot be
-// deleted ends the run with its attributes as they were; the later ones stay.
-void RemoveFiles(const std::wstring& folder, const std::vector<std::wstring>& names);
+// What a removal did: the files now gone, and those that stay (in use, or no rights).
+struct Removal {
+    uint64_t removed = 0;
+    uint64_t kept = 0;
+    Removal& operator+=(const Removal& other) {
+        removed += other.removed;
+        kept += other.kept;
+        return *this;
+    }
+};
 
-// MatchingFiles and RemoveFiles in one, for a folder as NativeFolder reaches it;
-// the number of files that matched.
-size_t RemoveMatchingFiles(const std::wstring& folder, std::wstring_view patterns);
+// Deletes the matching files of a folder as NativeFolder reaches it, in order,
+// read-only ones included, letting window messages run between them. A file
+// that cannot be deleted stays with its attributes as they were, and the next
+// one is tried.
+Removal RemoveMatchingFiles(const std::wstring& folder, std::wstring_view patterns);
+
+// The full clean-up's report: what was removed, and what could not be.
+std::wstring CleanupReport(const Removal& removal);
 
 struct UserList {
     std::vector<std::wstring> names;

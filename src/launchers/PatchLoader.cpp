@@ -50,7 +50,8 @@ void bPatchLoader_Click(ActionHost& host) {
     }
     const std::wstring loader = folder + (FileExists(folder + kPreferredLoader) ? kPreferredLoader : kLoader);
     const std::wstring mshta = SystemDirectory() + L"\\MSHTA.EXE";
-    host.Start(mshta, L"\"" + mshta + L"\" \"" + loader + L"\"", SW_SHOWNORMAL);
+    const bool started = host.StartTool(mshta, L"\"" + mshta + L"\" \"" + loader + L"\"", SW_SHOWNORMAL);
     host.EnableButton(IDC_BPATCHLOADER, true);
-    host.CloseAfterHandOver();
+    if (started)
+        host.CloseAfterHandOver();
 }

@@ -14,23 +14,22 @@ namespace {
 
 // NTREGOPT and PAGEDFRG live in ERUNT's folder; missing, the click does nothing.
 void StartRebootingTool(ActionHost& host, const wchar_t* executable) {
-    const std::wstring tool = ReadProgramSetting(Keys::InstallFolder) + executable;
+    const std::wstring tool = EruntFolder() + executable;
     if (!FileExists(tool))
         return;
-    host.Start(tool, CommandPath(tool) + L" /reboot", SW_SHOWNORMAL);
-    host.CloseAfterHandOver();
+    if (host.StartTool(tool, CommandPath(tool) + L" /reboot", SW_SHOWNORMAL))
+        host.CloseAfterHandOver();
 }
 
-// Started from its own folder, which becomes the current one first. Nothing
-// is checked: whatever fails, the program closes a second later all the same.
+// Started from its own folder, which becomes the current one first.
 void StartFromItsFolder(ActionHost& host, const wchar_t* folderKey, const wchar_t* executable) {
-    const std::wstring folder = ReadProgramSetting(folderKey);
+    const std::wstring folder = FolderSetting(folderKey);
     SetCurrentDirectoryW(folder.substr(0, 2).c_str());
     SetCurrentDirectoryW(folder.c_str());
     DoEvents();
     const std::wstring tool = folder + executable;
-    host.Start(tool, tool, SW_SHOWNORMAL);
-    host.CloseAfterHandOver();
+    if (host.StartTool(tool, CommandPath(tool), SW_SHOWNORMAL))
+        host.CloseAfterHandOver();
 }
 
 } // namespace
@@ -57,7 +56,7 @@ void bUpdates_Click(ActionHost& host) {
     // current folder must never run instead.
     const std::wstring notepad = SystemDirectory() + L"\\Notepad.exe";
     if (FileExists(text))
-        host.Start(notepad, CommandPath(notepad) + L" " + text, SW_SHOWNOACTIVATE);
+        host.StartTool(notepad, CommandPath(notepad) + L" " + text, SW_SHOWNOACTIVATE);
     host.Open(kEruntHomePage);
     DoEvents();
 }

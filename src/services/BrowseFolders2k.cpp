@@ -43,7 +43,7 @@ std::wstring FolderFromChoice(std::wstring_view displayTitle, std::wstring_view 
     return {};
 }
 
-std::wstring BrowseFolder(int root) {
+std::wstring BrowseFolder(HWND owner, int root) {
     const ComApartment apartment;
     PIDLIST_ABSOLUTE rootItems = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, root, &rootItems)))
@@ -52,6 +52,7 @@ std::wstring BrowseFolder(int root) {
 
     wchar_t title[MAX_PATH] = {};
     BROWSEINFOW info = {};
+    info.hwndOwner = owner;
     info.pidlRoot = rootItems;
     info.pszDisplayName = title;
     info.lpszTitle = L"Bitte wählen Sie den gewünschten Zielordner ...";

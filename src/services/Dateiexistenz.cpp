@@ -5,7 +5,13 @@
 bool FileExists(const std::wstring& path) {
     WIN32_FIND_DATAW found;
     const UniqueFindHandle search(FindFirstFileW(path.c_str(), &found));
-    return static_cast<bool>(search);
+    if (!search)
+        return false;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            return true;
+    } while (FindNextFileW(search.get(), &found));
+    return false;
 }
 
 bool PathExists(const std::wstring& path) {

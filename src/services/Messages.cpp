@@ -37,6 +37,15 @@ std::wstring SystemDescription(DWORD code) {
 
 } // namespace
 
+std::wstring FailureReason(DWORD error) {
+    // ERROR_ELEVATION_REQUIRED, which Vista brought: headers for XP lack it.
+    constexpr DWORD kElevationRequired = 740;
+    if (error == kElevationRequired)
+        return kNeedsAdministrator;
+    const std::wstring description = SystemDescription(error);
+    return description.empty() ? L"Fehler " + std::to_wstring(error) + L"." : description;
+}
+
 std::wstring UnexpectedErrorText(const std::exception& failure) {
     // A failure the system can name is described in the user's own language.
     DWORD code = ERROR_INVALID_FUNCTION;

@@ -13,6 +13,9 @@ std::wstring JoinLines(std::initializer_list<std::wstring_view> lines);
 // Shows the message and returns the answer (IDOK, IDCANCEL, IDRETRY, IDYES, IDNO).
 int ShowMessage(HWND owner, std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style);
 
+// Why a system call failed, in the system's words; for a missing elevation, what the user can do.
+std::wstring FailureReason(DWORD error);
+
 // "Error: <number>. <description>" titled with the failed operation's name.
 std::wstring UnexpectedErrorText(const std::exception& failure);
 void ShowUnexpectedError(const wchar_t* operation, const std::exception& failure);
@@ -30,3 +33,6 @@ template <typename Body> void RunGuarded(const wchar_t* operation, Body&& body) 
 // Titles of the messages that more than one part of the program shows.
 inline constexpr wchar_t kProgramTitle[] = L" Hivora for Win-Nt/2000/XP";
 inline constexpr wchar_t kEruntTitle[] = L" Emergency Recovery Utility";
+// The last line of a message about a failure that administrator's rights would have avoided.
+inline constexpr wchar_t kNeedsAdministrator[] =
+    L"Bitte starten Sie das Programm mit Administratorrechten und versuchen Sie es erneut.";

@@ -2,7 +2,7 @@
 
 #include "services/UniqueHandle.h"
 
-bool StartProgram(const std::wstring& executable, const std::wstring& commandLine, int showCommand) {
+DWORD StartProgram(const std::wstring& executable, const std::wstring& commandLine, int showCommand) {
     STARTUPINFOW startup = {sizeof(startup)};
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
@@ -11,10 +11,10 @@ bool StartProgram(const std::wstring& executable, const std::wstring& commandLin
     const bool named = executable.find(L'\\') != std::wstring::npos;
     if (!CreateProcessW(named ? executable.c_str() : nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &started))
-        return false;
+        return GetLastError();
     const UniqueKernelHandle process(started.hProcess);
     const UniqueKernelHandle thread(started.hThread);
-    return true;
+    return ERROR_SUCCESS;
 }
 
 std::wstring CommandPath(const std::wstring& program) {

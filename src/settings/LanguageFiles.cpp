@@ -6,7 +6,7 @@
 #include "settings/Settings.h"
 
 void bCreateLOC_Click() {
-    const std::wstring installFolder = ReadProgramSetting(Keys::InstallFolder);
+    const std::wstring installFolder = EruntFolder();
     if (!FileExists(installFolder + L"\\NTREGOPT.EXE"))
         return;
     const clsMultiFile cMultiFile;

@@ -2,6 +2,7 @@
 
 #include "settings/LanguageFiles.h"
 #include "resource.h"
+#include "services/BrowseFolders2k.h"
 #include "services/AppPaths.h"
 #include "services/MessagePump.h"
 #include "services/Messages.h"
@@ -97,7 +98,7 @@ void Optionen::Open(const std::wstring& target) {
 }
 
 std::wstring Optionen::ChooseFolder() {
-    return host_.ChooseFolder();
+    return BrowseFolder(Handle());
 }
 
 void Optionen::ShowFields() {
@@ -216,6 +217,6 @@ void bKonfiguration_Click(ActionHost& host) {
         return;
     // A fresh start computes every button's state from the new settings.
     const std::wstring program = ProgramPath();
-    host.Start(program, CommandPath(program), SW_SHOWNORMAL);
-    host.EndProgram(0);
+    if (host.StartTool(program, CommandPath(program), SW_SHOWNORMAL))
+        host.EndProgram(0);
 }

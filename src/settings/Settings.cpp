@@ -17,9 +17,22 @@ void WriteProgramSetting(const wchar_t* key, const std::wstring& value) {
     WriteIniValue(ProgramSettingsFile(), kSettingsSection, key, value);
 }
 
-std::wstring EruntFolder() {
-    std::wstring folder = ReadProgramSetting(Keys::InstallFolder);
+std::wstring FolderSetting(const wchar_t* key) {
+    std::wstring folder = ReadProgramSetting(key);
     return folder.empty() ? ProgramFolder() : folder;
+}
+
+std::wstring EruntFolder() {
+    return FolderSetting(Keys::InstallFolder);
+}
+
+bool CompleteEruntDateSettings() {
+    const std::wstring file = EruntFolder() + L"\\ERUNT.INI";
+    bool complete = true;
+    for (const auto& [key, value] : kEruntDateSettings)
+        if (ReadIniValue(file, kSettingsSection, key).empty())
+            complete = WriteIniValue(file, kSettingsSection, key, value) != 0 && complete;
+    return complete;
 }
 
 long NumberValue(const std::wstring& text) {

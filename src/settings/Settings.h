@@ -2,6 +2,7 @@
 // The settings the program and ERUNT share: values in section "ERUNT" of the
 // files named ERUNT.INI, one in the program folder and one in the ERUNT folder.
 #include <string>
+#include <utility>
 
 namespace Keys {
 inline constexpr wchar_t InstallFolder[] = L"InstallFolder";
@@ -25,8 +26,18 @@ std::wstring ProgramSettingsFile();
 std::wstring ReadProgramSetting(const wchar_t* key);
 void WriteProgramSetting(const wchar_t* key, const std::wstring& value);
 
-// The value of InstallFolder, or the program folder when that is empty.
+// The folder a tool's setting names, or the program folder when it is empty:
+// joined to a file name, an empty folder would name the current drive's root.
+std::wstring FolderSetting(const wchar_t* key);
+// FolderSetting(InstallFolder), where ERUNT and its tools live.
 std::wstring EruntFolder();
+
+// ERUNT names a day's backup folder by these; with these values the name is
+// yyyy-mm-dd, the one the program looks for before a backup.
+inline constexpr std::pair<const wchar_t*, const wchar_t*> kEruntDateSettings[] = {{Keys::DateFormat, L"yyyy/mm/dd"},
+                                                                                   {Keys::DateSeparator, L"-"}};
+// Writes those of them that ERUNT's settings file lacks; false when a write failed.
+bool CompleteEruntDateSettings();
 
 // A flag or number as the program reads it: the leading whole number of the
 // text; empty or non-numeric text counts as 0.

@@ -149,9 +149,8 @@ SettingsOutcome SettingsForm::Ready() {
     }
     const bool languageFilesWanted = CheckLOC();
     if (!SetDatabase(fields, ProgramFolder())) {
-        prompts_.Ask({L"Die Einstellungen konnten nicht gespeichert werden.   ",
-                      L"Bitte starten Sie das Programm mit Administratorrechten und versuchen Sie es erneut."},
-                     kHivoraTitle, MB_OK | MB_ICONSTOP);
+        prompts_.Ask({L"Die Einstellungen konnten nicht gespeichert werden.   ", kNeedsAdministrator}, kHivoraTitle,
+                     MB_OK | MB_ICONSTOP);
         return {};
     }
     return {true, languageFilesWanted};

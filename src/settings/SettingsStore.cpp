@@ -92,9 +92,8 @@ bool SetDatabase(const SettingsFields& fields, const std::wstring& programFolder
     writeErunt(Keys::DefaultDestinationFolder, fields.tSicherungen);
     writeErunt(Keys::AppendDateToFolderEditField, fields.bSubfolder ? L"1" : L"0");
     writeErunt(Keys::DisableFastBackup, fields.bComplete ? L"1" : L"0");
-    // ERUNT names dated folders by these, and the manual backup relies on yyyy-mm-dd.
-    writeErunt(Keys::DateFormat, L"yyyy/mm/dd");
-    writeErunt(Keys::DateSeparator, L"-");
+    for (const auto& [key, value] : kEruntDateSettings)
+        writeErunt(key, value);
     writeErunt(Keys::TimeFormat, L"hh:mm:ss");
     writeErunt(Keys::TimeSeparator, L".");
     DoEvents();

@@ -40,8 +40,11 @@ class ActionHost : public Prompts {
 public:
     // The window that owns the actions' message boxes and dialogs.
     virtual HWND Owner() const = 0;
-    // Starts an outside program without waiting; true when it started.
-    virtual bool Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) = 0;
+    // Starts an outside program without waiting; ERROR_SUCCESS when it started, else the system's reason.
+    virtual DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) = 0;
+    // Start, and when the program did not start, the user is told which and why. True when it started:
+    // only then may the action go on as if the tool runs (hand over, close, restart).
+    bool StartTool(const std::wstring& executable, const std::wstring& commandLine, int showCommand);
 
     virtual void EnableButton(int buttonId, bool enabled) = 0;
     // The hourglass over the program's windows, until switched off again.

@@ -58,9 +58,10 @@ TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {
 
 // The main window and the mouse: a hover describes, the bare window clears the description, an
 // overlay swallows the click. A restore asks twice, and as it cannot be undone, Enter never starts one;
-// the automatic backup of a profile folder is offered only for a user name that is no path. The restore
-// list shows the dated backups of a backup folder that the start-up leaves as it is; a right click puts
-// it away, and a double click restores, also after a hover.
+// the automatic backup of a profile folder is offered only for a user name that is no path, and only in
+// the account's own profile. The restore list shows the backups of a backup folder that the start-up
+// leaves as it is, and no other folder; a right click puts it away, and a double click restores, also
+// after a hover.
 TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     Scenario scenario;
     // A RegCleaner folder without the program: the button is enabled but covered.
@@ -68,6 +69,13 @@ TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", L"..\\Opfer");
     scenario.Undo([] { std::filesystem::remove_all(L"C:\\Opfer"); });
     scenario.PlaceStandin(L"C:\\Opfer\\Sysreg\\Erdnt.exe");
+    const std::wstring profiles = ProfilesFolder(); // another account's, the only one the clean-up lists
+    CopyTo(profiles + L"\\zz\\Sysreg\\Erdnt.exe");
+    scenario.Undo([profiles] {
+        std::error_code ignored;
+        std::filesystem::remove_all(profiles + L"\\zz", ignored);
+        std::filesystem::remove(profiles, ignored); // when it was made for the test
+    });
     CopyTo(scenario / L"Sysreg\\Erdnt.exe");
     WriteBytes(scenario / L"Sysreg\\Erdnt.inf", ""); // written now: the question names today
     SYSTEMTIME today;
@@ -75,9 +83,9 @@ TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     wchar_t saved[32];
     swprintf(saved, 32, L"am %02u.%02u.%04u gespeicherte", today.wDay, today.wMonth, today.wYear);
     scenario.Set(L"DefaultDestinationFolder", scenario / L"Sicherungen");
-    std::filesystem::create_directories(scenario / L"Sicherungen\\2008-03-01");
-    std::filesystem::create_directories(scenario / L"Sicherungen\\SYSREG"); // the automatic backup, never listed
+    CopyTo(scenario / L"Sicherungen\\2008-03-01\\Erdnt.exe");
     CopyTo(scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
+    std::filesystem::create_directories(scenario / L"Sicherungen\\Papierkorb"); // no backup: no restorer in it
     Program program(scenario.Program());
     Click(program.Control(IDC_PCLEANER), 0);
     EXPECT_TRUE(WaitFor([&] { return program.Description().find(L"veralteten") != std::string::npos; }));
@@ -101,6 +109,7 @@ TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     ASSERT_TRUE(WaitFor(listed));
     Click(list, 1, {}, MOUSEEVENTF_RIGHTDOWN); // puts the list away
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(list); }));
+    CopyTo(scenario / L"Sicherungen\\SYSREG\\Erdnt.exe"); // the automatic backup, never listed
     Click(program.Control(IDC_BWIEDERHERSTELLEN));
     ASSERT_TRUE(program.Answer(IDNO));
     ASSERT_TRUE(WaitFor(listed));

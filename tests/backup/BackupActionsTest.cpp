@@ -1,7 +1,6 @@
 // What the backup, restore and clean-up actions decide, through a recording host.
 #include "RecordingHost.h"
 #include "backup/AutomaticBackup.h"
-#include "cleanup/CleanupButton.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
 #include "settings/Settings.h"
@@ -46,7 +45,11 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
 
         bSicherungen_Click(host);
 
-        EXPECT_EQ(host.questions.size(), row.todayExists ? 1u : 0u);
+        ASSERT_EQ(host.questions.size(), row.todayExists ? 1u : 0u);
+        EXPECT_TRUE(!row.todayExists || (host.styles[0] & MB_DEFMASK) == MB_DEFBUTTON2) << "No unless chosen";
+        // ERUNT's date settings name today's folder as asked about.
+        EXPECT_EQ(ReadIniValue(install + L"\\ERUNT.INI", L"ERUNT", L"DateFormat"), L"yyyy/mm/dd");
+        EXPECT_EQ(ReadIniValue(install + L"\\ERUNT.INI", L"ERUNT", L"DateSeparator"), L"-");
         ASSERT_EQ(host.started.size(), row.starts ? 1u : 0u);
         EXPECT_EQ(host.handedOver, row.starts);
         if (!row.starts)
@@ -58,24 +61,32 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
     }
 }
 
-// Without AUTOBACK.EXE in ERUNT's folder the entry is neither offered nor made.
-TEST(AutostartButtonTest, AMissingAutobackIsReportedAndNothingMore) {
+// Without AUTOBACK.EXE in ERUNT's folder no entry is made. The AUTOBACK that was found there makes
+// the first backup into the program's Sysreg, where restore looks; an entry is removed without AUTOBACK,
+// after a question that Enter answers No.
+TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndIsNeededOnlyToSwitchOn) {
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
-    RecordingHost host({IDYES, IDYES});
-    bAutosicherung_Click(host);
-    ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_NE(host.questions[0].find(L"nicht im Ordner gefunden"), std::wstring::npos) << host.questions[0];
-    EXPECT_TRUE(host.started.empty());
-}
+    RecordingHost missing({IDYES, IDYES});
+    bAutosicherung_Click(missing);
+    ASSERT_EQ(missing.questions.size(), 1u);
+    EXPECT_NE(missing.questions[0].find(L"nicht im Ordner gefunden"), std::wstring::npos) << missing.questions[0];
+    EXPECT_FALSE(AutomaticBackupIsOn());
 
-TEST(CleanupButtonTest, ClosesTheProgramOnlyWhenCopiesWereRemoved) {
-    for (const uint64_t found : {0, 3}) {
-        RecordingHost host;
-        host.cleanupFinds = found;
-        bBereinigung_Click(host);
-        EXPECT_EQ(host.exitCode.has_value(), found != 0);
-    }
+    const std::wstring autoback = ActionScene::Touch(scene / L"AUTOBACK.EXE");
+    RecordingHost on({IDYES, IDYES});
+    bAutosicherung_Click(on);
+    ASSERT_EQ(on.started.size(), 1u);
+    EXPECT_EQ(on.started[0].commandLine, L"\"" + scene / L"Autoback.exe\" \"" + ProgramFolder() +
+                                             L"\\Sysreg\" curuser otherusers /noconfirmdelete /alwayscreate");
+    EXPECT_TRUE(AutomaticBackupIsOn());
+
+    std::filesystem::remove(autoback);
+    RecordingHost off({IDYES});
+    bAutosicherung_Click(off);
+    ASSERT_EQ(off.questions.size(), 1u);
+    EXPECT_EQ(off.styles[0] & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2));
+    EXPECT_FALSE(AutomaticBackupIsOn());
 }
 
 // Yes to both questions starts the restorer of the automatic backup in the backup folder.

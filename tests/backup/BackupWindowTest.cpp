@@ -12,6 +12,7 @@ struct Autostart {
     std::vector<int> answers; // to the boxes, in turn
     const wchar_t* last;      // a part of the last box's text
     const wchar_t* autoback;  // the first backup's arguments, when one is started
+    bool installed = true;    // AUTOBACK.EXE is there
 };
 
 class AutostartTest : public testing::TestWithParam<Autostart> {};
@@ -20,6 +21,8 @@ class AutostartTest : public testing::TestWithParam<Autostart> {};
 TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     const Autostart& row = GetParam();
     Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
+    if (!row.installed)
+        DeleteFileW((scenario / L"AUTOBACK.EXE").c_str());
     for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) { // a binary value of 8 bytes
         scenario.SetReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt",
                         view == row.plantedView ? std::optional<std::wstring>(L"1234") : std::nullopt, view,
@@ -56,13 +59,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
               L"curuser otherusers /noconfirmdelete /alwayscreate"},
     Autostart{"OnlyInThe32BitView", KEY_WOW64_32KEY, REG_SZ, {IDYES}, L"entfernt werden", nullptr},
     Autostart{"Binary", KEY_WOW64_64KEY, REG_BINARY, {IDYES}, L"entfernt werden", nullptr},
+    Autostart{"RemovedWithoutAutoback", KEY_WOW64_64KEY, REG_SZ, {IDYES}, L"entfernt werden", nullptr, false},
     Autostart{"AnEntryThatCannotBeWrittenIsReported", 0, REG_NONE, {IDYES, IDOK}, L"nicht eingetragen", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
 // A first start without a registered user name, the common case, whose logon name would lead elsewhere:
 // the start-up writes the defaults and looks the user up in the clean-up window. Many hive copies are
-// left for the first clean-up click, and the pointer moves meanwhile.
+// left for the first clean-up click; the pointer moves meanwhile, and a click on a backup starts none.
 TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndCloses) {
     Scenario scenario;
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);
@@ -86,6 +90,7 @@ TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndClo
     EXPECT_TRUE(std::filesystem::exists(scenario / L"backup"));
     const HWND passed[] = {program.Control(IDC_BOPTIMIERUNG), program.Control(IDC_BUPDATES)};
     Click(program.Control(IDC_BBEREINIGUNG));
+    Click(program.Control(IDC_BSICHERUNGEN));
     std::optional<Box> report;
     ASSERT_TRUE(WaitFor([&, moves = 0]() mutable {
         Click(passed[++moves % 2], 0);
@@ -95,6 +100,7 @@ TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndClo
     EXPECT_EQ(report.value().text.rfind(L"2000 temporäre", 0), 0u) << report.value().text;
     program.Answer(IDOK);
     EXPECT_EQ(program.Exit(), 0u);
+    EXPECT_TRUE(scenario.Log().empty());
     EXPECT_TRUE(std::filesystem::exists(L"C:\\Opfer\\x.BAK"));
 }
 

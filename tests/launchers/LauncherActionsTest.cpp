@@ -35,15 +35,19 @@ TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
     EXPECT_TRUE(cancelled.buttons[IDC_BPATCHLOADER]);
 }
 
-// NTREGOPT and PAGEDFRG start from ERUNT's folder, quoted where a space needs it, and not at all when
-// missing. The cleaners start unchecked and unquoted from their folders, which become the current one.
+// NTREGOPT and PAGEDFRG start from ERUNT's folder (the program's when none is set), quoted where a space
+// needs it, and not at all when missing or a folder. The cleaners start unchecked from their folders,
+// which become the current one.
 TEST(ToolLaunchersTest, EachToolGetsItsCommandLine) {
     ActionScene scene;
     const std::wstring spaced = scene.Path(), plain = ActionScene::UnspacedFolder(), missing = scene / L"fehlt";
+    const std::wstring folder = scene / L"Ordner", program = ProgramFolder();
+    std::filesystem::create_directories(folder + L"\\NTREGOPT.EXE");
     struct Row {
         void (*click)(ActionHost&);
         const wchar_t* key;
-        std::wstring folder, file, line; // no line: nothing starts
+        std::wstring folder, file, line;  // no line: nothing starts
+        const wchar_t* setting = nullptr; // when the settings name another folder
     };
     const Row rows[] = {
         {&bOptimierung_Click, L"InstallFolder", spaced, L"\\NTREGOPT.EXE",
@@ -51,17 +55,19 @@ TEST(ToolLaunchersTest, EachToolGetsItsCommandLine) {
         {&bOptimierung_Click, L"InstallFolder", plain, L"\\NTREGOPT.EXE", plain + L"\\NTREGOPT.EXE /reboot"},
         {&bDefragment_Click, L"InstallFolder", spaced, L"\\PAGEDFRG.EXE", L"\"" + spaced + L"\\PAGEDFRG.EXE\" /reboot"},
         {&bOptimierung_Click, L"InstallFolder", missing, L"\\NTREGOPT.EXE", L""},
+        {&bOptimierung_Click, L"InstallFolder", folder, L"\\NTREGOPT.EXE", L""},
+        {&bOptimierung_Click, L"InstallFolder", program, L"\\NTREGOPT.EXE", program + L"\\NTREGOPT.EXE /reboot", L""},
         {&bDefragment_Click, L"InstallFolder", missing, L"\\PAGEDFRG.EXE", L""},
         {&bCleaner_Click, L"RegCleaner", spaced + L"\\Reg Cleaner", L"\\REGCLEANR.EXE",
-         spaced + L"\\Reg Cleaner\\REGCLEANR.EXE"},
+         L"\"" + spaced + L"\\Reg Cleaner\\REGCLEANR.EXE\""},
         {&bBootClean_Click, L"BootClean", spaced, L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE",
-         spaced + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE"},
+         L"\"" + spaced + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE\""},
         {&bBootClean_Click, L"BootClean", missing, L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE",
-         missing + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE"}};
+         L"\"" + missing + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE\""}};
     const std::filesystem::path current = std::filesystem::current_path();
     for (const Row& row : rows) {
-        ActionScene::Set(row.key, row.folder);
-        if (row.folder != missing)
+        ActionScene::Set(row.key, row.setting ? row.setting : row.folder);
+        if (row.folder != missing && row.folder != folder)
             ActionScene::Touch(row.folder + row.file);
         RecordingHost host;
         row.click(host);

@@ -6,11 +6,12 @@
 namespace {
 
 // A double click on Updates opens ERUNT.TXT in the system's notepad, not one beside the program or in
-// the working folder, and the home page, each once. RegCleaner then starts from its folder; clicks
-// during the second after the hand-over start nothing more, and a program planted where a spaced
-// folder name breaks ("...\Hivora.exe") never runs.
+// the working folder, and the home page, each once. While the patch loader's folder dialog is open the
+// main window takes no click. RegCleaner then starts from its folder; clicks during the second after
+// the hand-over start nothing more, and a program planted where a spaced folder name breaks
+// ("...\Hivora.exe") never runs.
 TEST(Launchers, OnlyTheToolsMeantRunAndEachOnce) {
-    Scenario scenario;
+    Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
     scenario.RegisterBrowser();
     WriteBytes(scenario / L"ERUNT.TXT", "ERUNT 1.1j");
     CopyTo(scenario / L"Notepad.exe");
@@ -22,6 +23,16 @@ TEST(Launchers, OnlyTheToolsMeantRunAndEachOnce) {
     scenario.Set(L"RegCleaner", cleaner);
     Program program(scenario.Program(), {}, scenario / L"Arbeitsordner");
     Click(program.Control(IDC_BUPDATES), 2);
+    scenario.WaitLog(2);
+    Click(program.Control(IDC_BPATCHLOADER));
+    const HWND dialog = program.WaitBox().value().window;
+    RECT beside = {}; // the dialog moves off the buttons
+    GetWindowRect(program.Main(), &beside);
+    SetWindowPos(dialog, nullptr, beside.right, beside.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Click(program.Control(IDC_BAUTOSICHERUNG));
+    Click(GetDlgItem(dialog, IDCANCEL)); // input comes in order: the click before has had its effect
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    EXPECT_EQ(program.Answer(IDCANCEL).value().title, L" Kestrilo 1.41") << "no question over the dialog";
     Click(program.Control(IDC_BCLEANER));
     scenario.WaitLog(3);
     Click(program.Control(IDC_BOPTIMIERUNG));

@@ -24,12 +24,15 @@ struct RecordingHost : ActionHost {
     std::deque<int> answers;
     std::deque<std::wstring> folders;
     std::vector<std::wstring> questions;
+    std::vector<UINT> styles;         // of each question
+    DWORD startError = ERROR_SUCCESS; // what every start answers
     std::vector<Started> started;
     std::vector<std::wstring> opened;
     std::map<int, bool> buttons;
     bool handedOver = false;
     std::optional<int> exitCode;
     uint64_t cleanupFinds = 0; // what the clean-up window finds when shown
+    std::wstring selected;     // the entry of the list of backups
     SharedState state;
 
     template <typename T> static T Next(std::deque<T>& script, T otherwise) {
@@ -40,13 +43,14 @@ struct RecordingHost : ActionHost {
         return next;
     }
     HWND Owner() const override { return nullptr; }
-    int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring&, UINT) override {
+    int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring&, UINT style) override {
         questions.push_back(JoinLines(lines));
+        styles.push_back(style);
         return Next(answers, IDCANCEL);
     }
-    bool Start(const std::wstring& executable, const std::wstring& commandLine, int) override {
+    DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int) override {
         started.push_back({executable, commandLine});
-        return true;
+        return startError;
     }
     void Open(const std::wstring& target) override { opened.push_back(target); }
     std::wstring ChooseFolder() override { return Next(folders, std::wstring()); }
@@ -63,17 +67,18 @@ struct RecordingHost : ActionHost {
     void ShowCleanupRunning(bool) override {}
     void ShowBackupList(const std::vector<std::wstring>&) override {}
     void HideBackupList() override {}
-    std::wstring SelectedBackup() const override { return {}; }
+    std::wstring SelectedBackup() const override { return selected; }
     SharedState& State() override { return state; }
 };
 
-// A scratch folder, and the program's settings file and a folder beside the test
-// program whose path holds no space, all gone when the test ends.
+// A scratch folder, and the program's settings file, a tool and a folder beside the
+// test program whose path holds no space, all gone when the test ends.
 class ActionScene : public ScratchFolder {
 public:
     ~ActionScene() {
         std::error_code ignored;
-        for (const std::wstring& path : {ProgramFolder() + L"\\ERUNT.INI", UnspacedFolder()})
+        for (const std::wstring& path :
+             {ProgramFolder() + L"\\ERUNT.INI", ProgramFolder() + L"\\NTREGOPT.EXE", UnspacedFolder()})
             std::filesystem::remove_all(path, ignored);
     }
     static std::wstring UnspacedFolder() { return ProgramFolder() + L"\\Tools"; }
