@@ -4,10 +4,12 @@
 #include "resource.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
+#include "services/LogonTask.h"
 #include "services/MessagePump.h"
 #include "services/Messages.h"
 #include "services/Registry.h"
 #include "services/WindowsOrdner.h"
+#include "services/WindowsVersion.h"
 #include "settings/Settings.h"
 #include "ui/ActionHost.h"
 
@@ -18,6 +20,7 @@ namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"Erunt";
+constexpr wchar_t kTaskName[] = L"Hivora Autosicherung";
 constexpr wchar_t kTitle[] = L" Dired Arazerev-Uvozevo";
 
 // The hourglass for as long as the action runs, whichever way it ends.
@@ -48,6 +51,21 @@ bool EntryIn(REGSAM view) {
     return RegistryReadValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, present, view);
 }
 
+// From Vista on, Windows starts the Run key's programs with a filtered token even for an
+// administrator, which AUTOBACK cannot back up with: a log-on task runs it with full rights.
+bool UsesLogonTask() {
+    return WindowsVersion().dwMajorVersion >= 6;
+}
+
+// The program itself with "/Auto", at every log-on.
+bool Register() {
+    const std::wstring program = ProgramFolder();
+    const std::wstring command = L"\"" + program + L"\\" + ProgramName() + L".exe\"";
+    if (UsesLogonTask())
+        return RegisterLogonTask(kTaskName, command, L"/Auto", program);
+    return RegistryWriteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, command + L" /Auto", RunKeyViews().front());
+}
+
 // False when AUTOBACK is missing or the entry could not be written; then nothing else happens.
 bool SwitchOn(ActionHost& host) {
     const std::wstring eruntFolder = EruntFolder();
@@ -62,9 +80,7 @@ bool SwitchOn(ActionHost& host) {
                   L"Möchten Sie die Registrierung automatisch alle 3 Tagen sichern ?"},
                  kTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
         return false;
-    const std::wstring program = ProgramFolder();
-    if (!RegistryWriteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue,
-                            L"\"" + program + L"\\" + ProgramName() + L".exe\" /Auto", RunKeyViews().front())) {
+    if (!Register()) {
         host.Ask({L"Die Emergency Recovery Autosicherung konnte nicht eingetragen werden.   ", kNeedsAdministrator},
                  kTitle, MB_OK | MB_ICONSTOP);
         return false;
@@ -73,8 +89,8 @@ bool SwitchOn(ActionHost& host) {
     if (host.Ask({L"Möchten Sie die erste Sicherung der Registrierung sofort durchführen ?   "}, kEruntTitle,
                  MB_YESNO | MB_ICONQUESTION) == IDNO)
         return false;
-    if (host.StartTool(AutobackPath(eruntFolder), AutobackCommandLine(eruntFolder, program, AutobackRun::FirstBackup),
-                       SW_SHOWNORMAL))
+    if (host.StartTool(AutobackPath(eruntFolder),
+                       AutobackCommandLine(eruntFolder, ProgramFolder(), AutobackRun::FirstBackup), SW_SHOWNORMAL))
         host.Wait(1);
     return true;
 }
@@ -84,7 +100,7 @@ void SwitchOff(ActionHost& host) {
                   L"Möchten Sie auf die Sicherung der Registrierung verzichten ?"},
                  kTitle, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
         return;
-    bool removed = true;
+    bool removed = !TaskExists(kTaskName) || DeleteTask(kTaskName);
     for (const REGSAM view : RunKeyViews())
         if (EntryIn(view))
             removed = RegistryDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, view) && removed;
@@ -105,9 +121,10 @@ void UpdateRestoreButton(ActionHost& host, const std::wstring& user) {
 
 } // namespace
 
+// A Run value left from before counts on any Windows, and so does the task.
 bool AutomaticBackupIsOn() {
     const auto views = RunKeyViews();
-    return std::any_of(views.begin(), views.end(), EntryIn);
+    return std::any_of(views.begin(), views.end(), EntryIn) || TaskExists(kTaskName);
 }
 
 // AUTOBACK is needed only to switch on: an entry is always offered for removal.

@@ -1,7 +1,8 @@
 #include "services/BrowseFolders2k.h"
 
+#include "services/Com.h"
+
 #include <windows.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include <memory>
@@ -12,21 +13,6 @@ struct CoTaskMemDeleter {
     void operator()(void* memory) const noexcept { CoTaskMemFree(memory); }
 };
 using UniqueItemList = std::unique_ptr<ITEMIDLIST, CoTaskMemDeleter>;
-
-// The folder dialog needs COM on this thread; a caller that set it up keeps it.
-class ComApartment {
-public:
-    ComApartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (initialised_)
-            CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool initialised_;
-};
 
 } // namespace
 
@@ -44,6 +30,7 @@ std::wstring FolderFromChoice(std::wstring_view displayTitle, std::wstring_view 
 }
 
 std::wstring BrowseFolder(HWND owner, int root) {
+    // The folder dialog needs COM on this thread.
     const ComApartment apartment;
     PIDLIST_ABSOLUTE rootItems = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, root, &rootItems)))

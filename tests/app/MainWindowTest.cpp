@@ -69,13 +69,10 @@ TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", L"..\\Opfer");
     scenario.Undo([] { std::filesystem::remove_all(L"C:\\Opfer"); });
     scenario.PlaceStandin(L"C:\\Opfer\\Sysreg\\Erdnt.exe");
-    const std::wstring profiles = ProfilesFolder(); // another account's, the only one the clean-up lists
-    CopyTo(profiles + L"\\zz\\Sysreg\\Erdnt.exe");
-    scenario.Undo([profiles] {
-        std::error_code ignored;
-        std::filesystem::remove_all(profiles + L"\\zz", ignored);
-        std::filesystem::remove(profiles, ignored); // when it was made for the test
-    });
+    // Another account's profile is the only one the clean-up lists.
+    scenario.SetReg(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList",
+                    L"ProfilesDirectory", scenario / L"Profile", KEY_WOW64_64KEY);
+    CopyTo(scenario / L"Profile\\zz\\Sysreg\\Erdnt.exe");
     CopyTo(scenario / L"Sysreg\\Erdnt.exe");
     WriteBytes(scenario / L"Sysreg\\Erdnt.inf", ""); // written now: the question names today
     SYSTEMTIME today;

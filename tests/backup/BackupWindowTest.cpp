@@ -1,28 +1,38 @@
 // The automatic backup entry, restore and the clean-up, clicked in the real window.
 #include "Harness.h"
+#include "services/LogonTask.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+constexpr wchar_t kTask[] = L"Hivora Autosicherung";
+
 struct Autostart {
     const char* name;
+    const wchar_t* windows;   // the version Wine tells the program
     REGSAM plantedView;       // where an "Erunt" value is before the click; 0 for nowhere
     DWORD plantedType;        // REG_NONE: not even the Run key is there, so no entry can be written
     std::vector<int> answers; // to the boxes, in turn
     const wchar_t* last;      // a part of the last box's text
     const wchar_t* autoback;  // the first backup's arguments, when one is started
     bool installed = true;    // AUTOBACK.EXE is there
+    bool plantedTask = false; // the log-on task is there before the click
 };
 
 class AutostartTest : public testing::TestWithParam<Autostart> {};
 
-// Either build reads and writes the one entry of the 64-bit view.
+// From Vista on, a log-on task with the highest rights; before, one Run value, which either build
+// reads and writes in the 64-bit view. A Run value left from before counts as on everywhere.
 TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     const Autostart& row = GetParam();
     Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
     if (!row.installed)
         DeleteFileW((scenario / L"AUTOBACK.EXE").c_str());
+    scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\HIVORA.exe", L"Version", row.windows);
+    scenario.Undo([] { DeleteTask(kTask); });
+    if (row.plantedTask)
+        RegisterLogonTask(kTask, L"x.exe", L"", L"C:\\");
     for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) { // a binary value of 8 bytes
         scenario.SetReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt",
                         view == row.plantedView ? std::optional<std::wstring>(L"1234") : std::nullopt, view,
@@ -37,11 +47,12 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
         ASSERT_TRUE(box = program.Answer(answer));
     EXPECT_NE(box.value().text.find(row.last), std::string::npos) << box.value().text;
     const auto entry = [](REGSAM view) { return ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", view); };
-    const bool on = !row.plantedView && row.plantedType != REG_NONE;
+    const bool on = !row.plantedView && row.plantedType != REG_NONE && !row.plantedTask;
+    const bool xp = row.windows == std::wstring(L"winxp64");
     EXPECT_TRUE(WaitFor([&] {
         return entry(KEY_WOW64_64KEY) ==
-                   (on ? std::optional(L"\"" + scenario.Program() + L"\" /Auto") : std::nullopt) &&
-               !entry(KEY_WOW64_32KEY);
+                   (on && xp ? std::optional(L"\"" + scenario.Program() + L"\" /Auto") : std::nullopt) &&
+               !entry(KEY_WOW64_32KEY) && TaskExists(kTask) == (on && !xp);
     }));
     if (!row.autoback) {
         EXPECT_TRUE(program.Settled() && scenario.Log().empty());
@@ -54,19 +65,24 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
-    Autostart{"SwitchedOn", 0, REG_SZ, {IDYES, IDNO}, L"erste Sicherung", nullptr},
-    Autostart{"SwitchedOnWithTheFirstBackup", 0, REG_SZ, {IDYES, IDYES}, L"erste Sicherung",
+    Autostart{"SwitchedOnBeforeVista", L"winxp64", 0, REG_SZ, {IDYES, IDNO}, L"erste Sicherung", nullptr},
+    Autostart{"SwitchedOnWithTheFirstBackup", L"win7", 0, REG_SZ, {IDYES, IDYES}, L"erste Sicherung",
               L"curuser otherusers /noconfirmdelete /alwayscreate"},
-    Autostart{"OnlyInThe32BitView", KEY_WOW64_32KEY, REG_SZ, {IDYES}, L"entfernt werden", nullptr},
-    Autostart{"Binary", KEY_WOW64_64KEY, REG_BINARY, {IDYES}, L"entfernt werden", nullptr},
-    Autostart{"RemovedWithoutAutoback", KEY_WOW64_64KEY, REG_SZ, {IDYES}, L"entfernt werden", nullptr, false},
-    Autostart{"AnEntryThatCannotBeWrittenIsReported", 0, REG_NONE, {IDYES, IDOK}, L"nicht eingetragen", nullptr}),
+    Autostart{"SwitchedOnOnWindows10", L"win10", 0, REG_SZ, {IDYES, IDNO}, L"erste Sicherung", nullptr},
+    Autostart{"TheTaskSwitchedOff", L"win10", 0, REG_SZ, {IDYES}, L"entfernt werden", nullptr, true, true},
+    Autostart{"ARunValueOfThe32BitViewSwitchedOff", L"win7", KEY_WOW64_32KEY, REG_SZ, {IDYES}, L"entfernt werden",
+              nullptr},
+    Autostart{"Binary", L"winxp64", KEY_WOW64_64KEY, REG_BINARY, {IDYES}, L"entfernt werden", nullptr},
+    Autostart{"RemovedWithoutAutoback", L"win7", KEY_WOW64_64KEY, REG_SZ, {IDYES}, L"entfernt werden", nullptr, false},
+    Autostart{"AnEntryThatCannotBeWrittenIsReported", L"winxp64", 0, REG_NONE, {IDYES, IDOK}, L"nicht eingetragen",
+              nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
 // A first start without a registered user name, the common case, whose logon name would lead elsewhere:
 // the start-up writes the defaults and looks the user up in the clean-up window. Many hive copies are
-// left for the first clean-up click; the pointer moves meanwhile, and a click on a backup starts none.
+// left for the first clean-up click (one in the user's profile, in the system's profiles folder, goes
+// already with the look-up); the pointer moves meanwhile, and a click on a backup starts none.
 TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndCloses) {
     Scenario scenario;
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);
@@ -83,6 +99,9 @@ TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndClo
         WriteBytes(copy, "");
         scenario.Undo([copy] { DeleteFileW(copy.c_str()); });
     }
+    const std::wstring profileCopy = _wgetenv(L"USERPROFILE") + std::wstring(L"\\NTUSER.DAT_BAK");
+    WriteBytes(profileCopy, "");
+    scenario.Undo([profileCopy] { DeleteFileW(profileCopy.c_str()); });
     Program program(scenario.Program());
     ASSERT_NE(program.Main(), nullptr);
     EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"InstallFolder"), scenario.Path());
@@ -102,6 +121,7 @@ TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndClo
     EXPECT_EQ(program.Exit(), 0u);
     EXPECT_TRUE(scenario.Log().empty());
     EXPECT_TRUE(std::filesystem::exists(L"C:\\Opfer\\x.BAK"));
+    EXPECT_FALSE(std::filesystem::exists(profileCopy));
 }
 
 } // namespace
