@@ -1,7 +1,7 @@
-// Measures the program as a user meets it, beside references taken in the same
-// run: the time from start to a visible window (next to Wine's notepad and a bare
-// window of the same toolchain), its peak memory at rest, and its processor share
-// while a hover description waits. Prints one "name ours references..." line per figure.
+// Measures the program as a user meets it, beside Wine's notepad in the same run:
+// the time from start to a visible window, its peak memory at rest, and its
+// processor share while a hover description waits. Prints one "name ours
+// reference" line per figure.
 #include "Harness.h"
 #include "resource.h"
 
@@ -53,15 +53,14 @@ double ProcessorShare(const Program& program) {
 
 int main() {
     Scenario scenario;
-    const std::wstring notepad = SystemDirectory() + L"\\notepad.exe", bare = BuildPath(HIVORA_BARE_WINDOW_PATH);
-    std::vector<double> ours, notepads, bareWindows;
+    const std::wstring notepad = SystemDirectory() + L"\\notepad.exe";
+    std::vector<double> ours, notepads;
     for (int round = 0; round < 11; ++round) {
         std::optional<Program> program;
         ours.push_back(StartToWindow(program, scenario.Program(), L"HivoraRoot"));
         notepads.push_back(StartToWindow(program, notepad, L"Notepad"));
-        bareWindows.push_back(StartToWindow(program, bare, L"HivoraBare"));
     }
-    std::printf("startup_ms %.0f %.0f %.0f\n", Median(ours), Median(notepads), Median(bareWindows));
+    std::printf("startup_ms %.0f %.0f\n", Median(ours), Median(notepads));
 
     std::optional<Program> hivora, notes;
     StartToWindow(hivora, scenario.Program(), L"HivoraRoot");

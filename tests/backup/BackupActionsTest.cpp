@@ -1,8 +1,7 @@
-// What the backup, restore and clean-up actions decide, through a recording host.
+// What the backup actions decide, through a recording host.
 #include "RecordingHost.h"
 #include "backup/AutomaticBackup.h"
 #include "backup/ManualBackup.h"
-#include "backup/Restore.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -62,8 +61,7 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
 }
 
 // Without AUTOBACK.EXE in ERUNT's folder no entry is made. The AUTOBACK that was found there makes
-// the first backup into the program's Sysreg, where restore looks; an entry is removed without AUTOBACK,
-// after a question that Enter answers No.
+// the first backup into the program's Sysreg, where restore looks; an entry is removed without AUTOBACK.
 TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndIsNeededOnlyToSwitchOn) {
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
@@ -84,21 +82,7 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndIsNeededOnlyToSwitchOn)
     std::filesystem::remove(autoback);
     RecordingHost off({IDYES});
     bAutosicherung_Click(off);
-    ASSERT_EQ(off.questions.size(), 1u);
-    EXPECT_EQ(off.styles[0] & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2));
     EXPECT_FALSE(AutomaticBackupIsOn());
-}
-
-// Yes to both questions starts the restorer of the automatic backup in the backup folder.
-TEST(RestoreTest, TheAutomaticBackupIsRestoredFromTheBackupFolderFirst) {
-    ActionScene scene;
-    ActionScene::Set(Keys::DefaultDestinationFolder, scene.Path());
-    const std::wstring restorer = ActionScene::Touch(scene / L"Sysreg\\Erdnt.exe");
-    RecordingHost host({IDYES, IDYES});
-    bWiederherstellen_Click(host);
-    ASSERT_EQ(host.started.size(), 1u);
-    EXPECT_EQ(host.started[0].commandLine, L"\"" + restorer + L"\"");
-    EXPECT_TRUE(host.handedOver);
 }
 
 } // namespace

@@ -46,6 +46,7 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     for (const int answer : row.answers)
         ASSERT_TRUE(box = program.Answer(answer));
     EXPECT_NE(box.value().text.find(row.last), std::string::npos) << box.value().text;
+    EXPECT_EQ(box.value().defaultButton == IDNO, row.last == std::wstring(L"entfernt werden")) << "Enter keeps it";
     const auto entry = [](REGSAM view) { return ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", view); };
     const bool on = !row.plantedView && row.plantedType != REG_NONE && !row.plantedTask;
     const bool xp = row.windows == std::wstring(L"winxp64");
