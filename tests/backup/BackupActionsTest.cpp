@@ -47,8 +47,8 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
         ASSERT_EQ(host.questions.size(), row.todayExists ? 1u : 0u);
         EXPECT_TRUE(!row.todayExists || (host.styles[0] & MB_DEFMASK) == MB_DEFBUTTON2) << "No unless chosen";
         // ERUNT's date settings name today's folder as asked about.
-        EXPECT_EQ(ReadIniValue(install + L"\\ERUNT.INI", L"ERUNT", L"DateFormat"), L"yyyy/mm/dd");
-        EXPECT_EQ(ReadIniValue(install + L"\\ERUNT.INI", L"ERUNT", L"DateSeparator"), L"-");
+        const auto setting = [&](const wchar_t* key) { return ReadIniValue(install + L"\\ERUNT.INI", L"ERUNT", key); };
+        EXPECT_EQ(setting(L"DateFormat") + setting(L"DateSeparator"), L"yyyy/mm/dd-");
         ASSERT_EQ(host.started.size(), row.starts ? 1u : 0u);
         EXPECT_EQ(host.handedOver, row.starts);
         if (!row.starts)

@@ -82,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
 
 // A first start without a registered user name, the common case, whose logon name would lead elsewhere:
 // the start-up writes the defaults and looks the user up in the clean-up window. Many hive copies are
-// left for the first clean-up click (one in the user's profile, in the system's profiles folder, goes
-// already with the look-up); the pointer moves meanwhile, and a click on a backup starts none.
+// left for the first clean-up click, one in the user's profile in the system's profiles folder; the
+// pointer moves meanwhile, and a click on a backup starts none.
 TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndCloses) {
     Scenario scenario;
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);
@@ -100,11 +100,11 @@ TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndClo
         WriteBytes(copy, "");
         scenario.Undo([copy] { DeleteFileW(copy.c_str()); });
     }
+    Program program(scenario.Program());
+    ASSERT_NE(program.Main(), nullptr);
     const std::wstring profileCopy = _wgetenv(L"USERPROFILE") + std::wstring(L"\\NTUSER.DAT_BAK");
     WriteBytes(profileCopy, "");
     scenario.Undo([profileCopy] { DeleteFileW(profileCopy.c_str()); });
-    Program program(scenario.Program());
-    ASSERT_NE(program.Main(), nullptr);
     EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"InstallFolder"), scenario.Path());
     EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"DefaultDestinationFolder"), scenario / L"Backup");
     EXPECT_TRUE(std::filesystem::exists(scenario / L"backup"));
@@ -117,7 +117,7 @@ TEST(Cleanup, AFirstStartTakesNoLogonNameForAPathAndItsFirstCleanUpReportsAndClo
         return (report = program.WaitBox(0)).has_value();
     }));
     EXPECT_EQ(report.value().title, L" Bereinigung der Optimierung");
-    EXPECT_EQ(report.value().text.rfind(L"2000 temporäre", 0), 0u) << report.value().text;
+    EXPECT_EQ(report.value().text.rfind(L"2001 temporäre", 0), 0u) << report.value().text;
     program.Answer(IDOK);
     EXPECT_EQ(program.Exit(), 0u);
     EXPECT_TRUE(scenario.Log().empty());
