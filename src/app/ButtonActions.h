@@ -1,9 +1,9 @@
 #pragma once
 // Which action each label-button of the main window runs.
 #include "backup/AutomaticBackup.h"
-#include "cleanup/CleanupButton.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
+#include "cleanup/CleanupButton.h"
 #include "launchers/PatchLoader.h"
 #include "launchers/ToolLaunchers.h"
 #include "resource.h"

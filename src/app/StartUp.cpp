@@ -3,13 +3,13 @@
 #include "app/StartUpRules.h"
 #include "backup/AutomaticBackup.h"
 #include "backup/EruntCommands.h"
-#include "settings/Addresses.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
 #include "services/MessagePump.h"
 #include "services/Messages.h"
 #include "services/WinSystemInfo.h"
+#include "settings/Addresses.h"
 #include "settings/Settings.h"
 
 #include <tuple>

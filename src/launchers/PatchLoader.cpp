@@ -1,10 +1,10 @@
 #include "launchers/PatchLoader.h"
 
-#include "settings/Addresses.h"
+#include "resource.h"
 #include "services/Dateiexistenz.h"
 #include "services/MessagePump.h"
 #include "services/WindowsOrdner.h"
-#include "resource.h"
+#include "settings/Addresses.h"
 #include "settings/Settings.h"
 #include "ui/ActionHost.h"
 

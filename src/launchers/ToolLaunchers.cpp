@@ -1,11 +1,11 @@
 #include "launchers/ToolLaunchers.h"
 
-#include "settings/Addresses.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/MessagePump.h"
 #include "services/Processes.h"
 #include "services/WindowsOrdner.h"
+#include "settings/Addresses.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
 #include "ui/ActionHost.h"

@@ -1,12 +1,12 @@
 #include "settings/SettingsForm.h"
 
-#include "settings/Addresses.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/FolderListing.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
 #include "services/UniqueHandle.h"
+#include "settings/Addresses.h"
 #include "settings/Settings.h"
 #include "ui/ActionHost.h"
 
