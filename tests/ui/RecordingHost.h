@@ -4,6 +4,7 @@
 // Actions read their settings from ERUNT.INI beside the running executable, so
 // a test's settings go there (and are removed again) through ActionScene.
 #include "ScratchFolder.h"
+#include "cleanup/Cleanup.h"
 #include "services/AppPaths.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
@@ -31,7 +32,6 @@ struct RecordingHost : ActionHost {
     std::map<int, bool> buttons;
     bool handedOver = false;
     std::optional<int> exitCode;
-    uint64_t cleanupFinds = 0; // what the clean-up window finds when shown
     std::wstring selected;     // the entry of the list of backups
     SharedState state;
 
@@ -63,7 +63,8 @@ struct RecordingHost : ActionHost {
     }
     void EndProgram(int code) override { exitCode = code; }
     std::wstring UserForProfiles() override { return L"Anna"; }
-    void ShowCleanupWindow() override { state.copiesRemoved = cleanupFinds; }
+    // The clean-up's work, with its questions asked here.
+    void ShowCleanupWindow() override { Cleanup(*this).ShowModal(); }
     void ShowCleanupRunning(bool) override {}
     void ShowBackupList(const std::vector<std::wstring>&) override {}
     void HideBackupList() override {}
