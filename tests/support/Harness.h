@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -24,9 +23,7 @@
 
 // How long a wait for a state of the program may take before the test fails. A cold Wine prefix on a
 // busy machine can take many seconds for a first folder dialog; a passing test never waits this long.
-// An emulated 32-bit Wine takes a minute for every program start: HIVORA_PATIENCE_SECONDS says so.
-inline const int kPatience =
-    1000 * (std::getenv("HIVORA_PATIENCE_SECONDS") ? std::atoi(std::getenv("HIVORA_PATIENCE_SECONDS")) : 60);
+constexpr int kPatience = 60000;
 
 template <typename Condition> bool WaitFor(Condition condition, int milliseconds = kPatience, DWORD poll = 20) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
