@@ -75,6 +75,7 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndIsNeededOnlyToSwitchOn)
     RecordingHost on({IDYES, IDYES});
     bAutosicherung_Click(on);
     ASSERT_EQ(on.started.size(), 1u);
+    EXPECT_EQ(on.started[0].executable, scene / L"Autoback.exe");
     EXPECT_EQ(on.started[0].commandLine, L"\"" + scene / L"Autoback.exe\" \"" + ProgramFolder() +
                                              L"\\Sysreg\" curuser otherusers /noconfirmdelete /alwayscreate");
     EXPECT_TRUE(AutomaticBackupIsOn());
