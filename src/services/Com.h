@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <oleauto.h>
 
+#include <string>
 #include <utility>
 
 // COM on this thread for as long as it lives; a caller that set it up keeps it.
@@ -46,18 +47,16 @@ private:
     Interface* pointer_ = nullptr;
 };
 
+// A text handed to COM.
 class Bstr {
 public:
-    explicit Bstr(const wchar_t* text = nullptr) noexcept : text_(text ? SysAllocString(text) : nullptr) {}
+    explicit Bstr(const std::wstring& text) noexcept
+        : text_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
     Bstr(const Bstr&) = delete;
     Bstr& operator=(const Bstr&) = delete;
     ~Bstr() { SysFreeString(text_); }
 
     BSTR get() const noexcept { return text_; }
-    BSTR* put() noexcept {
-        SysFreeString(std::exchange(text_, nullptr));
-        return &text_;
-    }
 
 private:
     BSTR text_;

@@ -111,18 +111,18 @@ bool RegisterLogonTask(const std::wstring& name, const std::wstring& program, co
         return false;
     const VARIANT none = {};
     ComPointer<IRegisteredTask> task;
-    return SUCCEEDED(root->RegisterTask(
-        Bstr(name.c_str()).get(), Bstr(LogonTaskDefinition(account, program, arguments, folder).c_str()).get(),
-        TASK_CREATE_OR_UPDATE, none, none, TASK_LOGON_INTERACTIVE_TOKEN, none, task.put()));
+    return SUCCEEDED(
+        root->RegisterTask(Bstr(name).get(), Bstr(LogonTaskDefinition(account, program, arguments, folder)).get(),
+                           TASK_CREATE_OR_UPDATE, none, none, TASK_LOGON_INTERACTIVE_TOKEN, none, task.put()));
 }
 
 bool TaskExists(const std::wstring& name) {
     const TaskRoot root;
     ComPointer<IRegisteredTask> task;
-    return root && SUCCEEDED(root->GetTask(Bstr(name.c_str()).get(), task.put()));
+    return root && SUCCEEDED(root->GetTask(Bstr(name).get(), task.put()));
 }
 
 bool DeleteTask(const std::wstring& name) {
     const TaskRoot root;
-    return root && SUCCEEDED(root->DeleteTask(Bstr(name.c_str()).get(), 0));
+    return root && SUCCEEDED(root->DeleteTask(Bstr(name).get(), 0));
 }

@@ -16,7 +16,7 @@ struct SharedState {
     bool busy = false;
     // "Optimierungsbereinigung" asked for a clean-up that has not finished yet.
     bool cleanupRequested = false;
-    // Hive copies the last full clean-up found.
+    // Hive copies the last full clean-up removed.
     uint64_t copiesRemoved = 0;
     // The folder the list of backups showed last; at first the start folder.
     std::wstring listedFolder;
