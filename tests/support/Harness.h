@@ -9,8 +9,6 @@
 #include "services/UniqueHandle.h"
 #include "services/WindowsOrdner.h"
 
-#include <commctrl.h>
-#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -289,28 +287,4 @@ inline void PressKey(WORD key, WORD modifier = 0) {
                 input.ki = {pressed, static_cast<WORD>(MapVirtualKeyW(pressed, MAPVK_VK_TO_VSC)), flags};
             }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-// Picks the folder in a folder dialog of the process and presses OK. The dialog reads the path, and
-// writes its selected item's text, in its own memory; one still filling its tree may miss a request,
-// so it is repeated until the folder shows selected.
-inline bool ChooseFolder(HWND dialog, DWORD processId, const std::wstring& folder) {
-    const UniqueKernelHandle process(
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, 0, processId));
-    const HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
-    auto* item = static_cast<TVITEMW*>(VirtualAllocEx(process.get(), nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
-    auto* text = reinterpret_cast<wchar_t*>(item + 1);
-    WriteProcessMemory(process.get(), text + MAX_PATH, folder.c_str(), (folder.size() + 1) * 2, nullptr);
-    const bool chosen = WaitFor([&] {
-        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(text + MAX_PATH));
-        TVITEMW selected = {TVIF_TEXT, TreeView_GetSelection(tree), 0, 0, text, MAX_PATH};
-        wchar_t shown[MAX_PATH] = {};
-        return WriteProcessMemory(process.get(), item, &selected, sizeof(selected), nullptr) &&
-               SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(item)) &&
-               ReadProcessMemory(process.get(), text, shown, sizeof(shown), nullptr) &&
-               std::filesystem::path(folder).filename() == shown;
-    });
-    VirtualFreeEx(process.get(), item, 0, MEM_RELEASE);
-    // Gone before the next box is looked for, which has the dialog's class too.
-    return chosen && PostMessageW(dialog, WM_COMMAND, IDOK, 0) && WaitFor([&] { return !IsWindow(dialog); });
 }
