@@ -37,7 +37,7 @@ TEST(StartUp, AutoBacksUpOnceADayWithoutAWindow) {
 
 TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {
     Scenario scenario;
-    CopyTo(scenario / L"Hivora98.exe", HIVORA_EXE_PATH);
+    CopyTo(scenario / L"Hivora98.exe", ProgramToTest());
     // Wine tells a program it runs on another Windows when its own settings say so.
     scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Hivora98.exe", L"Version", L"win98");
     Program program(scenario / L"Hivora98.exe");

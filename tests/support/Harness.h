@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -21,7 +22,11 @@
 
 // How long a wait for a state of the program may take before the test fails. A cold Wine prefix on a
 // busy machine can take many seconds for a first folder dialog; a passing test never waits this long.
-constexpr int kPatience = 60000;
+// Where 32-bit programs run emulated, each start takes about a minute: HIVORA_PATIENCE_SECONDS says more.
+inline const int kPatience = [] {
+    const char* seconds = std::getenv("HIVORA_PATIENCE_SECONDS");
+    return 1000 * std::max(60, seconds ? std::atoi(seconds) : 0);
+}();
 
 template <typename Condition> bool WaitFor(Condition condition, int milliseconds = kPatience, DWORD poll = 20) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
@@ -34,6 +39,13 @@ template <typename Condition> bool WaitFor(Condition condition, int milliseconds
 // A path the build passes in; under Wine a Unix path is reached through drive Z:.
 inline std::wstring BuildPath(const std::string& path) {
     return (path[0] == '/' ? L"Z:" : L"") + std::filesystem::path(path).make_preferred().wstring();
+}
+
+// The program the tests drive: this build's, or the one HIVORA_PROGRAM names (the 32-bit program,
+// driven from the 64-bit tests where 32-bit programs run emulated and each of their starts is slow).
+inline std::string ProgramToTest() {
+    const char* other = std::getenv("HIVORA_PROGRAM");
+    return other && *other ? other : HIVORA_EXE_PATH;
 }
 
 inline void CopyTo(const std::wstring& to, const std::string& from = HIVORA_STANDIN_PATH) {
@@ -81,7 +93,7 @@ struct Start {
 class Scenario : public ScratchFolder {
 public:
     explicit Scenario(std::initializer_list<const wchar_t*> tools = {L"ERUNT.EXE", L"NTREGOPT.EXE"}) {
-        CopyTo(Program(), HIVORA_EXE_PATH);
+        CopyTo(Program(), ProgramToTest());
         for (const wchar_t* tool : tools)
             CopyTo(*this / tool);
         // Inherited by the program and everything it starts.
