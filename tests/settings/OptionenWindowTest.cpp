@@ -6,7 +6,7 @@
 namespace {
 
 // ERUNT beside the program is found although its folder in the settings is gone. The settings window
-// then locks the backup group and Ok but not Cancel; the folder dialog of a tool is its own.
+// then locks the backup group and Ok but not Cancel; a tool's folder dialog belongs to the window.
 TEST(Optionen, AMissingEruntFolderLocksOkButNotCancel) {
     Scenario scenario;
     scenario.Set(L"InstallFolder", scenario / L"fehlt");
