@@ -20,9 +20,7 @@ void bSicherungen_Click(ActionHost& host) {
         return;
     }
     const std::wstring destination = ReadProgramSetting(Keys::DefaultDestinationFolder);
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    if (!destination.empty() && PathExists(destination + L"\\" + IsoDate(today)) &&
+    if (!destination.empty() && PathExists(destination + L"\\" + EruntTodaysFolder()) &&
         host.Ask({L"Möchten Sie die vorhandene Registrierungssicherung überschreiben ?   "}, kProgramTitle,
                  MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
         return;

@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "services/AppPaths.h"
+#include "services/Dates.h"
 #include "services/IniFiles.h"
 
 #include <cwchar>
@@ -26,13 +27,25 @@ std::wstring EruntFolder() {
     return FolderSetting(Keys::InstallFolder);
 }
 
+std::wstring EruntSettingsFile() {
+    return EruntFolder() + L"\\ERUNT.INI";
+}
+
 bool CompleteEruntDateSettings() {
-    const std::wstring file = EruntFolder() + L"\\ERUNT.INI";
+    const std::wstring file = EruntSettingsFile();
     bool complete = true;
     for (const auto& [key, value] : kEruntDateSettings)
         if (ReadIniValue(file, kSettingsSection, key).empty())
             complete = WriteIniValue(file, kSettingsSection, key, value) != 0 && complete;
     return complete;
+}
+
+std::wstring EruntTodaysFolder() {
+    const std::wstring file = EruntSettingsFile();
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    return EruntDate(today, ReadIniValue(file, kSettingsSection, Keys::DateFormat),
+                     ReadIniValue(file, kSettingsSection, Keys::DateSeparator));
 }
 
 long NumberValue(const std::wstring& text) {

@@ -31,6 +31,8 @@ void WriteProgramSetting(const wchar_t* key, const std::wstring& value);
 std::wstring FolderSetting(const wchar_t* key);
 // FolderSetting(InstallFolder), where ERUNT and its tools live.
 std::wstring EruntFolder();
+// EruntFolder() + "\ERUNT.INI", ERUNT's own settings.
+std::wstring EruntSettingsFile();
 
 // ERUNT names a day's backup folder by these; with these values the name is
 // yyyy-mm-dd, the one the program looks for before a backup.
@@ -38,6 +40,8 @@ inline constexpr std::pair<const wchar_t*, const wchar_t*> kEruntDateSettings[] 
                                                                                    {Keys::DateSeparator, L"-"}};
 // Writes those of them that ERUNT's settings file lacks; false when a write failed.
 bool CompleteEruntDateSettings();
+// Today's backup folder as ERUNT names it by the date settings in its settings file.
+std::wstring EruntTodaysFolder();
 
 // A flag or number as the program reads it: the leading whole number of the
 // text; empty or non-numeric text counts as 0.

@@ -10,12 +10,15 @@ namespace {
 
 constexpr wchar_t kArguments[] = L" sysreg curuser otherusers /noconfirmdelete";
 
-// Today's folder as ERUNT names it.
-std::wstring Today() {
+// Today's folder as ERUNT names it: by default, or by its own choice of the day first.
+std::wstring Today(bool dayFirst) {
     SYSTEMTIME now;
     GetLocalTime(&now);
     wchar_t name[16];
-    swprintf(name, 16, L"%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
+    if (dayFirst)
+        swprintf(name, 16, L"%02u.%02u.%04u", now.wDay, now.wMonth, now.wYear);
+    else
+        swprintf(name, 16, L"%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
     return name;
 }
 
@@ -25,11 +28,12 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
         int answer;
         bool starts;
         const wchar_t* destination = nullptr; // an existing folder other than the scene's
+        bool dayFirst = false;                // ERUNT's settings name today's folder dd.mm.yyyy
     };
-    for (const Row row :
-         {Row{true, true, false, 0, true}, Row{false, true, false, 0, true}, Row{true, false, false, 0, true},
-          Row{true, true, true, IDNO, false}, Row{true, true, true, IDYES, true},
-          Row{true, true, false, 0, true, L"C:\\"}}) { // a drive root is handed over as it is
+    for (const Row row : {Row{true, true, false, 0, true}, Row{false, true, false, 0, true},
+                          Row{true, false, false, 0, true}, Row{true, true, true, IDNO, false},
+                          Row{true, true, true, IDYES, true}, Row{true, true, true, IDNO, false, nullptr, true},
+                          Row{true, true, false, 0, true, L"C:\\"}}) { // a drive root is handed over as it is
         ActionScene scene;
         RecordingHost host({row.answer});
         const std::wstring install = row.spaced ? scene / L"Erunt Ordner" : ActionScene::UnspacedFolder();
@@ -37,8 +41,12 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
         const std::wstring destination = row.destination ? row.destination : scene / L"Backup";
         if (row.destinationExists)
             std::filesystem::create_directories(destination);
+        const auto setting = [&](const wchar_t* key) { return ReadIniValue(install + L"\\ERUNT.INI", L"ERUNT", key); };
+        if (row.dayFirst)
+            for (const auto& [key, value] : {std::pair{L"DateFormat", L"dd/mm/yyyy"}, {L"DateSeparator", L"."}})
+                WriteIniValue(install + L"\\ERUNT.INI", L"ERUNT", key, value);
         if (row.todayExists)
-            std::filesystem::create_directories(destination + L"\\" + Today());
+            std::filesystem::create_directories(destination + L"\\" + Today(row.dayFirst));
         ActionScene::Set(Keys::InstallFolder, install);
         ActionScene::Set(Keys::DefaultDestinationFolder, destination);
 
@@ -46,9 +54,8 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
 
         ASSERT_EQ(host.questions.size(), row.todayExists ? 1u : 0u);
         EXPECT_TRUE(!row.todayExists || (host.styles[0] & MB_DEFMASK) == MB_DEFBUTTON2) << "No unless chosen";
-        // ERUNT's date settings name today's folder as asked about.
-        const auto setting = [&](const wchar_t* key) { return ReadIniValue(install + L"\\ERUNT.INI", L"ERUNT", key); };
-        EXPECT_EQ(setting(L"DateFormat") + setting(L"DateSeparator"), L"yyyy/mm/dd-");
+        // ERUNT's date settings name today's folder as asked about; its own are kept.
+        EXPECT_EQ(setting(L"DateFormat") + setting(L"DateSeparator"), row.dayFirst ? L"dd/mm/yyyy." : L"yyyy/mm/dd-");
         ASSERT_EQ(host.started.size(), row.starts ? 1u : 0u);
         EXPECT_EQ(host.handedOver, row.starts);
         if (!row.starts)
