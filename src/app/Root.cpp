@@ -2,6 +2,8 @@
 
 #include "app/Artwork.h"
 #include "app/ButtonActions.h"
+#include "backup/Backups.h"
+#include "backup/EruntCommands.h"
 #include "services/BrowseFolders2k.h"
 #include "services/MessagePump.h"
 #include "services/Messages.h"
@@ -132,12 +134,17 @@ void Root::MarkUnavailable(int buttonId, int overlayId) {
 }
 
 // An unavailable button gets the unavailable look under its overlay but stays
-// enabled; an available one is black with its overlay hidden.
-void Root::ApplyFinalState(int buttonId, int overlayId) {
-    const bool unavailable = !IsWindowEnabled(Control(buttonId));
-    SetButtonColour(buttonId, unavailable ? kUnavailableColour : RGB(0, 0, 0));
+// enabled, so that its description still shows; an available one is black with
+// its overlay hidden.
+void Root::ShowAvailable(int buttonId, int overlayId, bool available) {
+    SetButtonColour(buttonId, available ? RGB(0, 0, 0) : kUnavailableColour);
     EnableWindow(Control(buttonId), TRUE);
-    ShowWindow(Control(overlayId), unavailable ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(Control(overlayId), available ? SW_HIDE : SW_SHOWNA);
+}
+
+// A backup may appear while the program runs: AUTOBACK and ERUNT work on after the action that started them.
+void Root::ShowRestoreAvailable() {
+    EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(ProfileOf(UserName()), state_.listedFolder));
 }
 
 void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {
@@ -213,6 +220,9 @@ std::wstring Root::ChooseFolder() {
 }
 
 void Root::EnableButton(int buttonId, bool enabled) {
+    for (const OverlayLayout& overlay : kOverlays)
+        if (overlay.buttonId == buttonId)
+            return ShowAvailable(buttonId, overlay.id, enabled);
     EnableWindow(Control(buttonId), enabled);
 }
 
@@ -262,14 +272,14 @@ void Root::ShowCleanupRunning(bool running) {
     SetWindowTextW(cleanupState_.Handle(), running ? L"1" : L"0");
 }
 
-void Root::ShowBackupList(const std::vector<std::wstring>& entries) {
+void Root::ShowBackupList(const std::vector<std::wstring>& entries, size_t selected) {
     SendMessageW(backups_, LB_RESETCONTENT, 0, 0);
     EnableWindow(backups_, FALSE);
     for (const std::wstring& entry : entries)
         SendMessageW(backups_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     if (entries.empty())
         return;
-    SendMessageW(backups_, LB_SETCURSEL, entries.size() - 1, 0);
+    SendMessageW(backups_, LB_SETCURSEL, selected, 0);
     EnableWindow(backups_, TRUE);
     ShowWindow(backups_, SW_SHOW);
     ShowWindow(description_.Handle(), SW_HIDE);
@@ -312,8 +322,11 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            return 0;
+        ShowRestoreAvailable();
         // Back in the window, the keyboard starts at the first button it can use.
-        if (LOWORD(wParam) != WA_INACTIVE && !IsChild(Handle(), GetFocus()))
+        if (!IsChild(Handle(), GetFocus()))
             SetFocus(GetNextDlgTabItem(Handle(), nullptr, FALSE));
         return 0;
     case WM_SETCURSOR:

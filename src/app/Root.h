@@ -40,7 +40,7 @@ public:
     std::wstring UserForProfiles() override;
     void ShowCleanupWindow() override;
     void ShowCleanupRunning(bool running) override;
-    void ShowBackupList(const std::vector<std::wstring>& entries) override;
+    void ShowBackupList(const std::vector<std::wstring>& entries, size_t selected) override;
     void HideBackupList() override;
     std::wstring SelectedBackup() const override;
     SharedState& State() override { return state_; }
@@ -50,8 +50,10 @@ private:
     void CreateControls();
     void Form_Load();
     void RunAutomaticBackup();
+    void WarnOfAnOverdueBackup();
     void MarkUnavailable(int buttonId, int overlayId);
-    void ApplyFinalState(int buttonId, int overlayId);
+    void ShowAvailable(int buttonId, int overlayId, bool available);
+    void ShowRestoreAvailable();
     void SetButtonColour(int buttonId, COLORREF colour);
     void EndHover();
     template <typename Action> void RunAlone(Action action);

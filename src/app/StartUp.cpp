@@ -2,6 +2,7 @@
 #include "app/Root.h"
 #include "app/StartUpRules.h"
 #include "backup/AutomaticBackup.h"
+#include "backup/Backups.h"
 #include "backup/EruntCommands.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
@@ -39,7 +40,7 @@ void Root::Form_Load() {
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);
     if (!FileExists(erunt + L"\\ERUNT.EXE"))
         EnableWindow(Control(IDC_BSICHERUNGEN), FALSE);
-    EnableWindow(Control(IDC_BWIEDERHERSTELLEN), FileExists(program + L"\\Sysreg\\Erdnt.exe"));
+    EnableWindow(Control(IDC_BWIEDERHERSTELLEN), RestoreAvailable(ProfileOf(UserName()), state_.listedFolder));
     const bool programFolderHasErunt = FileExists(program + L"\\ERUNT.EXE") && FileExists(program + L"\\NTREGOPT.EXE");
     if (!programFolderHasErunt && !FileExists(erunt + L"\\ERUNT.EXE")) {
         if (ShowMessage(nullptr,
@@ -55,21 +56,39 @@ void Root::Form_Load() {
         RunAutomaticBackup();
         return;
     }
-    ApplyFinalState(IDC_BWIEDERHERSTELLEN, IDC_PWIEDERHERSTELLEN);
-    ApplyFinalState(IDC_BUPDATES, IDC_PUPDATES);
-    if (!FileExists(ReadProgramSetting(Keys::RegCleaner) + L"\\REGCLEANR.EXE"))
-        EnableWindow(Control(IDC_BCLEANER), FALSE);
-    ApplyFinalState(IDC_BCLEANER, IDC_PCLEANER);
+    for (const int button : {IDC_BWIEDERHERSTELLEN, IDC_BUPDATES})
+        EnableButton(button, IsWindowEnabled(Control(button)));
+    EnableButton(IDC_BCLEANER, FileExists(ReadProgramSetting(Keys::RegCleaner) + L"\\REGCLEANR.EXE") &&
+                                   IsWindowEnabled(Control(IDC_BCLEANER)));
+    WarnOfAnOverdueBackup();
 }
 
-// Started with "/Auto" from the Run key at log-on: back up the registry once a
-// day without ever showing the window, then end.
+// The log-on run is unseen: a task switched off elsewhere, a moved program or an
+// AUTOBACK that fails look the same as a backup made. Its backups' dates tell.
+void Root::WarnOfAnOverdueBackup() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const auto newest = NewestAutomaticBackup(SysregIn(ProgramFolder()));
+    if (!newest || !newest->saved || !AutomaticBackupOverdue(*newest->saved, now) || !AutomaticBackupIsOn())
+        return;
+    ShowMessage(nullptr,
+                {L"Die letzte automatische Sicherung der Registrierung wurde am " + DayMonthYear(*newest->saved) +
+                     L" gespeichert.   ",
+                 L"Seitdem wurde bei der Anmeldung keine Sicherung mehr durchgeführt.",
+                 L"Bitte überprüfen Sie die Einstellung ''Automatische Sicherungen''."},
+                kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+// Started with "/Auto" at log-on: back up the registry once a day without ever
+// showing the window, then end. AUTOBACK keeps the backups of the last days side
+// by side, so a damaged registry never replaces the last good backup.
 void Root::RunAutomaticBackup() {
     const std::wstring program = ProgramFolder();
     SetCurrentDirectoryW(program.c_str());
     SYSTEMTIME today;
     GetLocalTime(&today);
-    if (AutomaticBackupDue(LastWritten(program + L"\\Sysreg\\Erdnt.inf"), today)) {
+    const auto newest = NewestAutomaticBackup(SysregIn(program));
+    if (AutomaticBackupDue(newest ? newest->saved : std::nullopt, today)) {
         const std::wstring erunt = EruntFolder();
         if (FileExists(AutobackPath(erunt)))
             StartTool(AutobackPath(erunt), AutobackCommandLine(erunt, program, AutobackRun::AtLogOn), SW_SHOWNORMAL);

@@ -31,6 +31,11 @@ bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SY
     return !markerWritten || DayMonthYear(*markerWritten) != DayMonthYear(today);
 }
 
+bool AutomaticBackupOverdue(const SYSTEMTIME& saved, const SYSTEMTIME& now) {
+    const uint64_t savedValue = TimeValue(saved);
+    return savedValue != 0 && TimeValue(now) > savedValue + 7 * kTimeValueDay;
+}
+
 void WriteDefaultSettings() {
     const std::wstring program = ProgramFolder();
     const bool noBackupFolder = ReadProgramSetting(Keys::DefaultDestinationFolder).empty();

@@ -12,6 +12,8 @@ std::wstring_view ArgumentText(std::wstring_view commandLine);
 bool HasAutoSwitch(std::wstring_view arguments);
 // The automatic backup is due unless its marker file was last written today.
 bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SYSTEMTIME& today);
+// The newest automatic backup is more than a week old: the log-on backups have stopped.
+bool AutomaticBackupOverdue(const SYSTEMTIME& saved, const SYSTEMTIME& now);
 // The settings a first start needs in the program's settings file: the program
 // folder as ERUNT's folder and its "Backup" folder for the backups. Values
 // already there stay as they are.

@@ -1,5 +1,6 @@
 #include "backup/AutomaticBackup.h"
 
+#include "backup/Backups.h"
 #include "backup/EruntCommands.h"
 #include "resource.h"
 #include "services/AppPaths.h"
@@ -109,16 +110,6 @@ void SwitchOff(ActionHost& host) {
                  kTitle, MB_OK | MB_ICONSTOP);
 }
 
-// Restore is possible once an automatic backup exists in one of its places;
-// one only in the user's profile leaves the button as it is.
-void UpdateRestoreButton(ActionHost& host, const std::wstring& user) {
-    const std::wstring profile = SysregIn(ProfileOf(user));
-    if (FileExists(ProgramFolder() + L"\\Sysreg\\Erdnt.exe"))
-        host.EnableButton(IDC_BWIEDERHERSTELLEN, true);
-    else if (profile.empty() || !FileExists(profile + L"\\Erdnt.exe"))
-        host.EnableButton(IDC_BWIEDERHERSTELLEN, false);
-}
-
 } // namespace
 
 // A Run value left from before counts on any Windows, and so does the task.
@@ -135,5 +126,5 @@ void bAutosicherung_Click(ActionHost& host) {
         SwitchOff(host);
     else if (!SwitchOn(host))
         return;
-    UpdateRestoreButton(host, user);
+    host.EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(ProfileOf(user), host.State().listedFolder));
 }

@@ -16,8 +16,8 @@ std::wstring AutobackPath(const std::wstring& eruntFolder) {
 }
 
 std::wstring AutobackCommandLine(const std::wstring& eruntFolder, const std::wstring& programFolder, AutobackRun run) {
-    const std::wstring line = CommandPath(AutobackPath(eruntFolder)) + L" \"" + programFolder +
-                              L"\\Sysreg\" curuser otherusers /noconfirmdelete";
+    const std::wstring line = CommandPath(AutobackPath(eruntFolder)) + L" \"" + programFolder + L"\\Sysreg\\#Date#\" " +
+                              kEruntBackupArguments;
     return line + (run == AutobackRun::AtLogOn ? L" /noprogresswindow /days:3 /alwayscreate" : L" /alwayscreate");
 }
 

@@ -11,8 +11,11 @@ inline constexpr wchar_t kEruntBackupArguments[] = L"sysreg curuser otherusers /
 std::wstring ManualBackupCommandLine(const std::wstring& installFolder, const std::wstring& destination,
                                      bool destinationExists);
 
-// AUTOBACK in ERUNT's folder, backing up into the program's "Sysreg" folder: at
-// log-on quietly and at most once in three days, or the first backup right away.
+// AUTOBACK in ERUNT's folder, backing up the whole registry as ERUNT does into a
+// dated folder in the program's "Sysreg" folder: at log-on quietly, keeping the
+// backups of the last three days, or the first backup right away. Only in dated
+// folders does AUTOBACK keep older backups: written into "Sysreg" itself, each
+// backup would replace the last good one.
 enum class AutobackRun { AtLogOn, FirstBackup };
 std::wstring AutobackPath(const std::wstring& eruntFolder);
 std::wstring AutobackCommandLine(const std::wstring& eruntFolder, const std::wstring& programFolder, AutobackRun run);

@@ -46,6 +46,8 @@ public:
     // only then may the action go on as if the tool runs (hand over, close, restart).
     bool StartTool(const std::wstring& executable, const std::wstring& commandLine, int showCommand);
 
+    // A button with an overlay stays usable for its description: unavailable, it shows the unavailable look
+    // under its overlay; available, its normal look.
     virtual void EnableButton(int buttonId, bool enabled) = 0;
     // The hourglass over the program's windows, until switched off again.
     virtual void ShowWaitPointer(bool shown) = 0;
@@ -65,8 +67,8 @@ public:
     // The hidden state label of the clean-up: shown "1" while it works.
     virtual void ShowCleanupRunning(bool running) = 0;
 
-    // The list of manual backups over the description panel; an empty list is not shown.
-    virtual void ShowBackupList(const std::vector<std::wstring>& entries) = 0;
+    // The list of manual backups over the description panel, with one entry selected; an empty list is not shown.
+    virtual void ShowBackupList(const std::vector<std::wstring>& entries, size_t selected) = 0;
     virtual void HideBackupList() = 0;
     // The selected entry of the list; "" when none.
     virtual std::wstring SelectedBackup() const = 0;

@@ -13,27 +13,41 @@ TEST(StartUp, MissingEruntIsReportedAndRetryOpensTheDownloadPage) {
     EXPECT_NE(scenario.WaitLog(1).at(0).line.find(kEruntAddress), std::wstring::npos);
 }
 
-// With /Auto, in any letter case, the daily backup is made without a window once a day; a missing
-// AUTOBACK is reported.
+// A log-on backup that stopped happening is told at a normal start. With /Auto, in any letter case,
+// the whole registry is backed up without a window, once a day, beside the backup of earlier versions
+// and never over it; a missing AUTOBACK is reported.
 TEST(StartUp, AutoBacksUpOnceADayWithoutAWindow) {
-    // The arguments, whether Sysreg\Erdnt.inf was written today, whether AUTOBACK.EXE is installed.
-    for (const auto& [arguments, marker, autoback] :
-         {std::tuple{L"/AUTO", true, true}, {L"-x /aUtO", false, true}, {L"/Auto", false, false}}) {
-        SCOPED_TRACE(testing::Message() << arguments);
-        Scenario scenario;
-        if (autoback)
-            CopyTo(scenario / L"AUTOBACK.EXE");
-        if (marker)
-            WriteBytes(scenario / L"Sysreg\\Erdnt.inf", "");
-        Program program(scenario.Program(), arguments);
-        EXPECT_TRUE(marker || autoback || program.Answer(IDOK)) << "the missing Autoback is reported";
-        EXPECT_EQ(program.Exit(), 0u) << "without waiting in a window";
-        const auto log = scenario.Log();
-        ASSERT_EQ(log.size(), !marker && autoback ? 1u : 0u);
-        for (const Start& start : log)
-            EXPECT_EQ(start.line, L"\"" + scenario / L"Autoback.exe\" \"" + scenario / L"Sysreg\"" +
-                                      L" curuser otherusers /noconfirmdelete /noprogresswindow /days:3 /alwayscreate");
+    Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
+    scenario.SetReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", L"on", KEY_WOW64_64KEY);
+    const std::wstring old = scenario / L"Sysreg";
+    CopyTo(old + L"\\Erdnt.exe");
+    WriteBytes(old + L"\\SYSTEM", "");
+    const auto marker = WriteBytes(old + L"\\Erdnt.inf", "");
+    std::filesystem::last_write_time(marker, std::filesystem::last_write_time(marker) - std::chrono::hours(24 * 8));
+    {
+        Program program(scenario.Program());
+        EXPECT_NE(program.Answer(IDOK).value().text.find(L"keine Sicherung mehr"), std::wstring::npos);
+        ASSERT_NE(program.Main(), nullptr);
+        PostMessageW(program.Main(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.Exit(), 0u);
     }
+    for (const wchar_t* arguments : {L"/AUTO", L"-x /aUtO"}) {
+        Program program(scenario.Program(), arguments);
+        EXPECT_EQ(program.Exit(), 0u) << "without waiting in a window";
+    }
+    const auto log = scenario.Log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].line, L"\"" + scenario / L"Autoback.exe\" \"" + old + L"\\#Date#\" sysreg curuser otherusers " +
+                               L"/noconfirmdelete /noprogresswindow /days:3 /alwayscreate");
+    EXPECT_TRUE(std::filesystem::exists(old + L"\\SYSTEM"));
+
+    DeleteFileW((scenario / L"AUTOBACK.EXE").c_str());
+    for (const auto& entry : std::filesystem::directory_iterator(old)) // today's backup goes
+        if (entry.is_directory())
+            std::filesystem::remove_all(entry.path());
+    Program missing(scenario.Program(), L"/Auto");
+    EXPECT_TRUE(missing.Answer(IDOK)) << "the missing Autoback is reported";
+    EXPECT_EQ(missing.Exit(), 0u);
 }
 
 TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {

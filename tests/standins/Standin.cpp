@@ -1,9 +1,12 @@
 // Stands in for every outside tool in the tests, copied under the tool's file name. Each start
 // appends one line "own path TAB command line TAB working folder" (UTF-16) to the log named by
-// HIVORA_STANDIN_LOG. As AUTOBACK.EXE "<folder>" ... it leaves what
-// the program reads back: Erdnt.exe (this stand-in again, so a restore is recorded too) and
-// Erdnt.inf in that folder.
+// HIVORA_STANDIN_LOG. As AUTOBACK.EXE "<folder>" ... it backs up as ERUNT does: #Date# in the
+// folder becomes today's date by the ERUNT.INI beside it, an existing folder is emptied, and it
+// leaves what the program reads back: Erdnt.exe (this stand-in again, so a restore is recorded
+// too) and Erdnt.inf in that folder.
 #include "services/AppPaths.h"
+#include "services/Dates.h"
+#include "services/IniFiles.h"
 #include "services/UniqueHandle.h"
 
 #include <windows.h>
@@ -18,10 +21,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring line = GetCommandLineW();
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(line.c_str(), &count);
-    const std::wstring target = count > 1 ? arguments[1] : L"";
+    std::wstring target = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
     if (_wcsicmp(own.filename().c_str(), L"AUTOBACK.EXE") == 0 && !target.empty()) {
+        if (const size_t date = target.find(L"#Date#"); date != std::wstring::npos) {
+            const std::wstring settings = own.parent_path() / L"ERUNT.INI";
+            const std::wstring format = ReadIniValue(settings, L"ERUNT", L"DateFormat");
+            const std::wstring separator = ReadIniValue(settings, L"ERUNT", L"DateSeparator");
+            SYSTEMTIME today;
+            GetLocalTime(&today);
+            target.replace(
+                date, 6,
+                EruntDate(today, format.empty() ? L"yyyy/mm/dd" : format, separator.empty() ? L"-" : separator));
+        }
         std::error_code ignored;
+        std::filesystem::remove_all(target, ignored);
         std::filesystem::create_directories(target, ignored);
         CopyFileW(own.c_str(), (target + L"\\Erdnt.exe").c_str(), FALSE);
         CloseHandle(

@@ -8,6 +8,7 @@
 #include "services/AppPaths.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
+#include "services/UniqueHandle.h"
 #include "ui/ActionHost.h"
 
 #include <deque>
@@ -32,7 +33,9 @@ struct RecordingHost : ActionHost {
     std::map<int, bool> buttons;
     bool handedOver = false;
     std::optional<int> exitCode;
-    std::wstring selected;     // the entry of the list of backups
+    std::wstring selected; // the entry of the list of backups
+    std::vector<std::wstring> listed;
+    size_t listSelection = 0;
     SharedState state;
 
     template <typename T> static T Next(std::deque<T>& script, T otherwise) {
@@ -66,7 +69,10 @@ struct RecordingHost : ActionHost {
     // The clean-up's work, with its questions asked here.
     void ShowCleanupWindow() override { Cleanup(*this).ShowModal(); }
     void ShowCleanupRunning(bool) override {}
-    void ShowBackupList(const std::vector<std::wstring>&) override {}
+    void ShowBackupList(const std::vector<std::wstring>& entries, size_t selection) override {
+        listed = entries;
+        listSelection = selection;
+    }
     void HideBackupList() override {}
     std::wstring SelectedBackup() const override { return selected; }
     SharedState& State() override { return state; }
@@ -87,5 +93,16 @@ public:
     static std::wstring Touch(const std::wstring& path) { return WriteBytes(path, "x"), path; }
     static void Set(const wchar_t* key, const std::wstring& value) {
         WriteIniValue(ProgramFolder() + L"\\ERUNT.INI", L"ERUNT", key, value);
+    }
+    // Dates the file or folder back by so many days.
+    static void Age(const std::wstring& path, int days) {
+        const UniqueFileHandle file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        ULARGE_INTEGER then = {{now.dwLowDateTime, now.dwHighDateTime}};
+        then.QuadPart -= days * 864'000'000'000ull;
+        const FILETIME written = {then.LowPart, then.HighPart};
+        SetFileTime(file.get(), nullptr, nullptr, &written);
     }
 };

@@ -1,0 +1,41 @@
+#pragma once
+// The backups restore can offer, recognised by the restorer ERUNT writes into
+// each of them, never by a record of the program's own.
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Backup {
+    std::wstring folder;
+    // When ERUNT wrote it: the time of its Erdnt.Inf; none when that cannot be read.
+    std::optional<SYSTEMTIME> saved;
+};
+
+// The automatic backup in a "Sysreg" folder: AUTOBACK keeps a few days' backups
+// in dated subfolders, and earlier versions wrote into the folder itself. Of
+// those holding Erdnt.exe, the one whose Erdnt.Inf was written last.
+std::optional<Backup> NewestAutomaticBackup(const std::wstring& sysreg);
+
+// The places of the automatic backup, in the order restore takes them: the
+// backup folder's "Sysreg", the profile's, the program folder's.
+std::array<std::wstring, 3> AutomaticBackupPlaces(const std::wstring& profile);
+// The newest automatic backup of the first place that holds one.
+std::optional<Backup> AutomaticBackupToRestore(const std::wstring& profile);
+
+struct ListedBackup {
+    std::wstring name, folder;
+    SYSTEMTIME changed;
+};
+// The folder the list of manual backups shows: the backup root in ERUNT's
+// settings when it exists, else the one shown before.
+std::wstring ManualBackupFolder(const std::wstring& shownBefore);
+// The manual backups in a folder, by name: subfolders holding Erdnt.exe, except "Sysreg".
+std::vector<ListedBackup> ManualBackupsIn(const std::wstring& folder);
+// The backup changed last; 0 for an empty list.
+size_t NewestListed(const std::vector<ListedBackup>& backups);
+
+// Restore has something to offer: an automatic backup in any place, or a manual one.
+bool RestoreAvailable(const std::wstring& profile, const std::wstring& shownBefore);
