@@ -18,12 +18,7 @@ constexpr wchar_t kArguments[] = L" sysreg curuser otherusers /noconfirmdelete";
 std::wstring Today(bool dayFirst) {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    wchar_t name[16];
-    if (dayFirst)
-        swprintf(name, 16, L"%02u.%02u.%04u", now.wDay, now.wMonth, now.wYear);
-    else
-        swprintf(name, 16, L"%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
-    return name;
+    return dayFirst ? DayMonthYear(now) : EruntDate(now, L"yyyy/mm/dd", L"-");
 }
 
 TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {

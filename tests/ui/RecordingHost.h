@@ -6,6 +6,7 @@
 #include "ScratchFolder.h"
 #include "cleanup/Cleanup.h"
 #include "services/AppPaths.h"
+#include "services/Dates.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
 #include "services/UniqueHandle.h"
@@ -98,11 +99,10 @@ public:
     static void Age(const std::wstring& path, int days) {
         const UniqueFileHandle file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
                                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-        FILETIME now;
-        GetSystemTimeAsFileTime(&now);
-        ULARGE_INTEGER then = {{now.dwLowDateTime, now.dwHighDateTime}};
-        then.QuadPart -= days * 864'000'000'000ull;
-        const FILETIME written = {then.LowPart, then.HighPart};
+        SYSTEMTIME now;
+        GetSystemTime(&now);
+        const uint64_t then = TimeValue(now) - days * kTimeValueDay;
+        const FILETIME written = {static_cast<DWORD>(then), static_cast<DWORD>(then >> 32)};
         SetFileTime(file.get(), nullptr, nullptr, &written);
     }
 };
