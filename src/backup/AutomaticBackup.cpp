@@ -8,6 +8,7 @@
 #include "services/MessagePump.h"
 #include "services/Messages.h"
 #include "services/Registry.h"
+#include "services/UserProfiles.h"
 #include "services/WindowsOrdner.h"
 #include "services/WindowsVersion.h"
 #include "settings/Settings.h"
@@ -110,9 +111,9 @@ void SwitchOff(ActionHost& host) {
 }
 
 // Restore is possible once an automatic backup exists in one of its places;
-// one only in the user's profile leaves the button as it is.
-void UpdateRestoreButton(ActionHost& host, const std::wstring& user) {
-    const std::wstring profile = SysregIn(ProfileOf(user));
+// one only in the account's profile leaves the button as it is.
+void UpdateRestoreButton(ActionHost& host) {
+    const std::wstring profile = SysregIn(AccountProfile());
     if (FileExists(ProgramFolder() + L"\\Sysreg\\Erdnt.exe"))
         host.EnableButton(IDC_BWIEDERHERSTELLEN, true);
     else if (profile.empty() || !FileExists(profile + L"\\Erdnt.exe"))
@@ -130,10 +131,11 @@ bool AutomaticBackupIsOn() {
 // AUTOBACK is needed only to switch on: an entry is always offered for removal.
 void bAutosicherung_Click(ActionHost& host) {
     const WaitPointer busy(host);
-    const std::wstring user = host.UserForProfiles();
+    // Where no user is registered, this loads the clean-up window, as every switch does.
+    host.UserForProfiles();
     if (AutomaticBackupIsOn())
         SwitchOff(host);
     else if (!SwitchOn(host))
         return;
-    UpdateRestoreButton(host, user);
+    UpdateRestoreButton(host);
 }

@@ -9,6 +9,7 @@
 #include "services/FileDirPath.h"
 #include "services/IniFiles.h"
 #include "services/Processes.h"
+#include "services/UserProfiles.h"
 #include "settings/Settings.h"
 #include "ui/ActionHost.h"
 
@@ -22,9 +23,9 @@ constexpr wchar_t kRestoreTitle[] = L" Wiederherstellung der Registrierung";
 // that leads there answers No to a key held down too long.
 constexpr UINT kRestoreQuestion = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2;
 
-// The user is only ever the account's own: another account's profile could hold a planted restorer.
-void RestoreAutomaticBackup(ActionHost& host, const std::wstring& destination, const std::wstring& user) {
-    const std::array<std::wstring, 3> places = {SysregIn(destination), SysregIn(ProfileOf(user)),
+// The profile is only ever the account's own: another account's profile could hold a planted restorer.
+void RestoreAutomaticBackup(ActionHost& host, const std::wstring& destination) {
+    const std::array<std::wstring, 3> places = {SysregIn(destination), SysregIn(AccountProfile()),
                                                 SysregIn(ProgramFolder())};
     for (const std::wstring& place : places) {
         const std::wstring restorer = place + L"\\Erdnt.exe";
@@ -66,11 +67,12 @@ void FillBackupList(ActionHost& host) {
 
 void bWiederherstellen_Click(ActionHost& host) {
     const std::wstring destination = ReadProgramSetting(Keys::DefaultDestinationFolder);
-    const std::wstring user = host.UserForProfiles();
+    // Where no user is registered, this loads the clean-up window, as every restore does.
+    host.UserForProfiles();
     if (host.Ask({L"Möchten Sie die automatische Regiistrierungssicherung wiederherstellen ?  ",
                   L"Ansonsten erhalten Sie eine Auswahl der manuellen Sicherungen."},
                  kRestoreTitle, kRestoreQuestion) == IDYES)
-        RestoreAutomaticBackup(host, destination, user);
+        RestoreAutomaticBackup(host, destination);
     else
         FillBackupList(host);
 }

@@ -5,6 +5,7 @@
 #include "services/FolderListing.h"
 #include "services/Messages.h"
 #include "services/MessagePump.h"
+#include "services/UserProfiles.h"
 #include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 #include "services/WindowsVersion.h"

@@ -1,0 +1,64 @@
+#include "services/UserProfiles.h"
+
+#include "services/Registry.h"
+#include "services/UniqueHandle.h"
+#include "services/WindowsOrdner.h"
+
+#include <windows.h>
+#include <sddl.h>
+
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kProfileList[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
+
+// A folder value of the profile list, its variables expanded; "" when missing.
+std::wstring ProfileListFolder(const std::wstring& subKey, const wchar_t* name) {
+    // The 64-bit view holds the system's own value, whichever build reads it.
+    RegistryValue value;
+    if (!RegistryReadValue(HKEY_LOCAL_MACHINE, subKey, name, value, Is64BitWindows() ? KEY_WOW64_64KEY : 0))
+        return {};
+    const auto* folder = std::get_if<std::wstring>(&value);
+    if (!folder || folder->empty())
+        return {};
+    std::wstring expanded(MAX_PATH, L'\0');
+    const DWORD length = ExpandEnvironmentStringsW(folder->c_str(), expanded.data(), MAX_PATH);
+    return length > 1 && length <= MAX_PATH ? expanded.substr(0, length - 1) : std::wstring();
+}
+
+std::wstring ProfileOfSid(const std::wstring& sid) {
+    return sid.empty() ? std::wstring() : ProfileListFolder(kProfileList + (L"\\" + sid), L"ProfileImagePath");
+}
+
+// The SID of the account this process runs as, as text (S-1-5-21-…); "" when the token cannot be read.
+std::wstring AccountSid() {
+    UniqueKernelHandle token;
+    DWORD size = 0;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
+        (GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size), size == 0))
+        return {};
+    std::vector<BYTE> user(size);
+    wchar_t* text = nullptr;
+    if (!GetTokenInformation(token.get(), TokenUser, user.data(), size, &size) ||
+        !ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text))
+        return {};
+    const std::wstring sid = text;
+    LocalFree(text);
+    return sid;
+}
+
+} // namespace
+
+std::wstring ProfilesFolder() {
+    const std::wstring folder = ProfileListFolder(kProfileList, L"ProfilesDirectory");
+    if (!folder.empty())
+        return folder;
+    // Where the system says nothing, the folder of a German Windows XP.
+    const std::wstring windows = WindowsDirectory();
+    return (windows.size() >= 3 ? windows.substr(0, 3) : L"C:\\") + L"Dokumente und Einstellungen";
+}
+
+std::wstring AccountProfile() {
+    return ProfileOfSid(AccountSid());
+}
