@@ -109,10 +109,11 @@ void Cleanup::Form_Load(CleanupLoad load) {
     FindUser();
     host_.ShowCleanupRunning(true);
     DoEvents();
-    Visit(profiles + L"\\LocalService", kFirstPatternList);
-    Visit(profiles + L"\\LocalService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kFirstPatternList);
-    Visit(profiles + L"\\NetworkService", kFirstPatternList);
-    Visit(profiles + L"\\NetworkService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kFirstPatternList);
+    Visit(profiles + L"\\LocalService", kProfilePatternList);
+    Visit(profiles + L"\\LocalService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kProfilePatternList);
+    Visit(profiles + L"\\NetworkService", kProfilePatternList);
+    Visit(profiles + L"\\NetworkService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows",
+          kProfilePatternList);
     Visit(SystemConfigFolder(), kFirstPatternList);
     rBenutzer_ = DefaultUserFolder();
     if (rBenutzer_.empty())
@@ -124,9 +125,9 @@ void Cleanup::Form_Load(CleanupLoad load) {
         Close();
         return;
     }
-    Visit(profiles + L"\\" + rBenutzer_, kFirstPatternList);
+    Visit(profiles + L"\\" + rBenutzer_, kProfilePatternList);
     Visit(profiles + L"\\" + rBenutzer_ + L"\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows",
-          kFirstPatternList);
+          kProfilePatternList);
     if (load == CleanupLoad::LookUpAndStay)
         return;
     if (load == CleanupLoad::LookUpAndClose) {

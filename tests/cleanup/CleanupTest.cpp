@@ -32,3 +32,15 @@ TEST(CleanupTest, CountsOnlyWhatItRemovedAndClosesOnlyThen) {
     SetFileAttributesW(copies[1].c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(copies[1].c_str());
 }
+
+// A start takes the hive copies from the user's profile, but never the user's own .bak files.
+TEST(CleanupTest, AStartLeavesTheUsersOwnBakFiles) {
+    const std::wstring profile = _wgetenv(L"USERPROFILE");
+    const std::wstring own = WriteBytes(profile + L"\\Steuer 2023.BAK", "x"), copy = profile + L"\\ntuser.dat.bak";
+    WriteBytes(copy, "x");
+    RecordingHost host;
+    Cleanup(host).SelectedUser(CleanupLoad::LookUpAndStay);
+    EXPECT_TRUE(PathExists(own));
+    EXPECT_FALSE(PathExists(copy));
+    DeleteFileW(own.c_str());
+}
