@@ -105,29 +105,34 @@ void Cleanup::Close() {
 void Cleanup::Form_Load(CleanupLoad load) {
     loaded_ = true;
     removal_ = {};
-    const std::wstring profiles = ProfilesFolder();
     FindUser();
     host_.ShowCleanupRunning(true);
     DoEvents();
-    Visit(profiles + L"\\LocalService", kProfilePatternList);
-    Visit(profiles + L"\\LocalService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kProfilePatternList);
-    Visit(profiles + L"\\NetworkService", kProfilePatternList);
-    Visit(profiles + L"\\NetworkService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows",
-          kProfilePatternList);
+    const std::wstring profile = AccountProfile();
+    const std::wstring localAppData = LocalAppDataFolder();
+    // A profile keeps the hive of its classes in its local application data: the service
+    // profiles have that where the account's own profile has it.
+    const std::optional<std::wstring_view> localPart = PathBelow(localAppData, profile);
+    const auto visitProfile = [&](const std::wstring& folder) {
+        Visit(folder, kProfilePatternList);
+        if (localPart)
+            Visit(folder + std::wstring(*localPart) + L"\\Microsoft\\Windows", kProfilePatternList);
+    };
+    for (const ServiceAccount service : {ServiceAccount::LocalService, ServiceAccount::NetworkService})
+        visitProfile(ServiceProfile(service));
     Visit(SystemConfigFolder(), kFirstPatternList);
     rBenutzer_ = DefaultUserFolder();
     if (rBenutzer_.empty())
         rBenutzer_ = UserName();
-    if (rBenutzer_.empty()) {
+    if (rBenutzer_.empty() || profile.empty()) {
         host_.Ask({std::wstring(L"Der Benutzername von ") + kWindowsName + L" konnte nicht ausgelesen werden. ",
                    L"Dieser Vorgang konnte daher nicht vollständig beendet werden."},
                   std::wstring(L" ") + kCleanupCaption, MB_OK | MB_ICONSTOP);
         Close();
         return;
     }
-    Visit(profiles + L"\\" + rBenutzer_, kProfilePatternList);
-    Visit(profiles + L"\\" + rBenutzer_ + L"\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows",
-          kProfilePatternList);
+    // The name is shown only; the folders are the account's own, as the system records them.
+    visitProfile(profile);
     if (load == CleanupLoad::LookUpAndStay)
         return;
     if (load == CleanupLoad::LookUpAndClose) {

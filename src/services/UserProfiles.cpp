@@ -1,11 +1,14 @@
 #include "services/UserProfiles.h"
 
 #include "services/Registry.h"
+#include "services/Text.h"
 #include "services/UniqueHandle.h"
 #include "services/WindowsOrdner.h"
+#include "services/WindowsVersion.h"
 
 #include <windows.h>
 #include <sddl.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -61,4 +64,30 @@ std::wstring ProfilesFolder() {
 
 std::wstring AccountProfile() {
     return ProfileOfSid(AccountSid());
+}
+
+std::wstring LocalAppDataFolder() {
+    wchar_t folder[MAX_PATH] = {}, full[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        return {};
+    // The account's own settings name it: without "." and ".." parts it cannot climb out of where it seems to lie.
+    const DWORD length = GetFullPathNameW(folder, MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? full : std::wstring();
+}
+
+std::wstring ServiceProfile(ServiceAccount account) {
+    const bool local = account == ServiceAccount::LocalService;
+    const std::wstring listed = ProfileOfSid(local ? L"S-1-5-19" : L"S-1-5-20");
+    if (!listed.empty())
+        return listed;
+    const wchar_t* name = local ? L"\\LocalService" : L"\\NetworkService";
+    // Vista moved them out of the profiles folder.
+    return (WindowsVersion().dwMajorVersion >= 6 ? WindowsDirectory() + L"\\ServiceProfiles" : ProfilesFolder()) + name;
+}
+
+std::optional<std::wstring_view> PathBelow(std::wstring_view path, std::wstring_view folder) {
+    if (folder.empty() || path.size() < folder.size() || !SameTextIgnoringCase(path.substr(0, folder.size()), folder) ||
+        (path.size() > folder.size() && path[folder.size()] != L'\\'))
+        return std::nullopt;
+    return path.substr(folder.size());
 }
