@@ -91,16 +91,14 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndIsNeededOnlyToSwitchOn)
 // The automatic backup of a profile is only ever the account's own: the restorer in the profile of
 // another account whose name is registered never starts.
 TEST(RestoreTest, OffersTheAutomaticBackupOfTheAccountsOwnProfileOnly) {
-    ActionScene scene;
-    ActionScene::Set(Keys::DefaultDestinationFolder, scene.Path());
     const std::wstring own = _wgetenv(L"USERPROFILE") + std::wstring(L"\\Sysreg");
     for (const std::wstring& place : {ProfilesFolder() + L"\\Anna\\Sysreg", own}) {
         ActionScene::Touch(place + L"\\Erdnt.exe");
         RecordingHost host({IDYES, IDYES}); // whose registered user is Anna
         bWiederherstellen_Click(host);
         std::filesystem::remove_all(place == own ? place : ProfilesFolder() + L"\\Anna");
-        ASSERT_EQ(host.started.size(), place == own ? 1u : 0u) << place;
-        EXPECT_TRUE(place != own || host.started[0].executable == own + L"\\Erdnt.exe");
+        EXPECT_EQ(host.started.size() == 1 && host.started[0].executable == place + L"\\Erdnt.exe", place == own)
+            << place;
     }
 }
 

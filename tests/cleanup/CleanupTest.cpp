@@ -42,12 +42,9 @@ TEST(CleanupTest, CountsOnlyWhatItRemovedAndClosesOnlyThen) {
 
 // A start takes the hive copies from the user's profile, but never the user's own .bak files.
 TEST(CleanupTest, AStartLeavesTheUsersOwnBakFiles) {
-    const std::wstring profile = _wgetenv(L"USERPROFILE");
-    const std::wstring own = WriteBytes(profile + L"\\Steuer 2023.BAK", "x"), copy = profile + L"\\ntuser.dat.bak";
-    WriteBytes(copy, "x");
+    const std::filesystem::path profile = _wgetenv(L"USERPROFILE");
+    const auto own = WriteBytes(profile / L"Steuer 2023.BAK", "x"), copy = WriteBytes(profile / L"ntuser.dat.bak", "x");
     RecordingHost host;
     Cleanup(host).SelectedUser(CleanupLoad::LookUpAndStay);
-    EXPECT_TRUE(PathExists(own));
-    EXPECT_FALSE(PathExists(copy));
-    DeleteFileW(own.c_str());
+    EXPECT_TRUE(std::filesystem::remove(own) && !std::filesystem::exists(copy));
 }
