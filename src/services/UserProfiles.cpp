@@ -2,7 +2,7 @@
 
 #include "services/Registry.h"
 #include "services/Text.h"
-#include "services/UniqueHandle.h"
+#include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 #include "services/WindowsVersion.h"
 
@@ -36,15 +36,9 @@ std::wstring ProfileOfSid(const std::wstring& sid) {
 
 // The SID of the account this process runs as, as text (S-1-5-21-…); "" when the token cannot be read.
 std::wstring AccountSid() {
-    UniqueKernelHandle token;
-    DWORD size = 0;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
-        (GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size), size == 0))
-        return {};
-    std::vector<BYTE> user(size);
+    const std::vector<BYTE> user = ProcessTokenUser();
     wchar_t* text = nullptr;
-    if (!GetTokenInformation(token.get(), TokenUser, user.data(), size, &size) ||
-        !ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text))
+    if (user.empty() || !ConvertSidToStringSidW(reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid, &text))
         return {};
     const std::wstring sid = text;
     LocalFree(text);
