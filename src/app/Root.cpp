@@ -144,7 +144,7 @@ void Root::ShowAvailable(int buttonId, int overlayId, bool available) {
 
 // A backup may appear while the program runs: AUTOBACK and ERUNT work on after the action that started them.
 void Root::ShowRestoreAvailable() {
-    EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(ProfileOf(UserName()), state_.listedFolder));
+    EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(state_.listedFolder));
 }
 
 void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {

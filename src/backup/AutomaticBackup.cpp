@@ -9,6 +9,7 @@
 #include "services/MessagePump.h"
 #include "services/Messages.h"
 #include "services/Registry.h"
+#include "services/UserProfiles.h"
 #include "services/WindowsOrdner.h"
 #include "services/WindowsVersion.h"
 #include "settings/Settings.h"
@@ -121,10 +122,11 @@ bool AutomaticBackupIsOn() {
 // AUTOBACK is needed only to switch on: an entry is always offered for removal.
 void bAutosicherung_Click(ActionHost& host) {
     const WaitPointer busy(host);
-    const std::wstring user = host.UserForProfiles();
+    // Where no user is registered, this loads the clean-up window, as every switch does.
+    host.UserForProfiles();
     if (AutomaticBackupIsOn())
         SwitchOff(host);
     else if (!SwitchOn(host))
         return;
-    host.EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(ProfileOf(user), host.State().listedFolder));
+    host.EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(host.State().listedFolder));
 }

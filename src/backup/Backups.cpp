@@ -8,6 +8,7 @@
 #include "services/FileDirPath.h"
 #include "services/FolderListing.h"
 #include "services/IniFiles.h"
+#include "services/UserProfiles.h"
 #include "settings/Settings.h"
 
 #include <algorithm>
@@ -42,12 +43,10 @@ std::optional<Backup> NewestAutomaticBackup(const std::wstring& sysreg) {
     return newest;
 }
 
-std::array<std::wstring, 3> AutomaticBackupPlaces(const std::wstring& profile) {
-    return {SysregIn(ReadProgramSetting(Keys::DefaultDestinationFolder)), SysregIn(profile), SysregIn(ProgramFolder())};
-}
-
-std::optional<Backup> AutomaticBackupToRestore(const std::wstring& profile) {
-    for (const std::wstring& place : AutomaticBackupPlaces(profile))
+std::optional<Backup> AutomaticBackupToRestore() {
+    const std::wstring places[] = {SysregIn(ReadProgramSetting(Keys::DefaultDestinationFolder)),
+                                   SysregIn(AccountProfile()), SysregIn(ProgramFolder())};
+    for (const std::wstring& place : places)
         if (auto backup = NewestAutomaticBackup(place))
             return backup;
     return std::nullopt;
@@ -60,6 +59,8 @@ std::wstring ManualBackupFolder(const std::wstring& shownBefore) {
 
 std::vector<ListedBackup> ManualBackupsIn(const std::wstring& folder) {
     std::vector<ListedBackup> backups;
+    if (folder.empty()) // would name the current drive's root
+        return backups;
     for (const std::wstring& subfolder : Subfolders(folder)) {
         std::wstring name = LastPathPart(subfolder);
         const auto changed = LastWritten(subfolder);
@@ -77,6 +78,6 @@ size_t NewestListed(const std::vector<ListedBackup>& backups) {
     return newest == backups.end() ? 0 : static_cast<size_t>(newest - backups.begin());
 }
 
-bool RestoreAvailable(const std::wstring& profile, const std::wstring& shownBefore) {
-    return AutomaticBackupToRestore(profile) || !ManualBackupsIn(ManualBackupFolder(shownBefore)).empty();
+bool RestoreAvailable(const std::wstring& shownBefore) {
+    return AutomaticBackupToRestore() || !ManualBackupsIn(ManualBackupFolder(shownBefore)).empty();
 }

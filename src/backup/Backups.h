@@ -3,7 +3,6 @@
 // each of them, never by a record of the program's own.
 #include <windows.h>
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,11 +18,10 @@ struct Backup {
 // those holding Erdnt.exe, the one whose Erdnt.Inf was written last.
 std::optional<Backup> NewestAutomaticBackup(const std::wstring& sysreg);
 
-// The places of the automatic backup, in the order restore takes them: the
-// backup folder's "Sysreg", the profile's, the program folder's.
-std::array<std::wstring, 3> AutomaticBackupPlaces(const std::wstring& profile);
-// The newest automatic backup of the first place that holds one.
-std::optional<Backup> AutomaticBackupToRestore(const std::wstring& profile);
+// The newest automatic backup of the first place that holds one: the backup
+// folder's "Sysreg", the account's own profile's (never one named after a user,
+// where another account's restorer could lie), the program folder's.
+std::optional<Backup> AutomaticBackupToRestore();
 
 struct ListedBackup {
     std::wstring name, folder;
@@ -38,4 +36,4 @@ std::vector<ListedBackup> ManualBackupsIn(const std::wstring& folder);
 size_t NewestListed(const std::vector<ListedBackup>& backups);
 
 // Restore has something to offer: an automatic backup in any place, or a manual one.
-bool RestoreAvailable(const std::wstring& profile, const std::wstring& shownBefore);
+bool RestoreAvailable(const std::wstring& shownBefore);

@@ -1,7 +1,6 @@
 #include "backup/EruntCommands.h"
 
 #include "services/Processes.h"
-#include "services/WindowsOrdner.h"
 
 std::wstring ManualBackupCommandLine(const std::wstring& installFolder, const std::wstring& destination,
                                      bool destinationExists) {
@@ -23,8 +22,4 @@ std::wstring AutobackCommandLine(const std::wstring& eruntFolder, const std::wst
 
 std::wstring SysregIn(const std::wstring& folder) {
     return folder.empty() ? std::wstring() : folder + L"\\Sysreg";
-}
-
-std::wstring ProfileOf(const std::wstring& user) {
-    return user.empty() ? std::wstring() : ProfilesFolder() + L"\\" + user;
 }

@@ -23,5 +23,3 @@ std::wstring AutobackCommandLine(const std::wstring& eruntFolder, const std::wst
 // The automatic backup's folder "Sysreg" in a folder; none ("") for no folder,
 // which would name the current drive's root.
 std::wstring SysregIn(const std::wstring& folder);
-// The user's profile folder; none for no user, which would name the profiles folder itself.
-std::wstring ProfileOf(const std::wstring& user);

@@ -5,6 +5,7 @@
 #include "services/FolderListing.h"
 #include "services/Messages.h"
 #include "services/MessagePump.h"
+#include "services/UserProfiles.h"
 #include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 #include "services/WindowsVersion.h"
@@ -104,28 +105,34 @@ void Cleanup::Close() {
 void Cleanup::Form_Load(CleanupLoad load) {
     loaded_ = true;
     removal_ = {};
-    const std::wstring profiles = ProfilesFolder();
     FindUser();
     host_.ShowCleanupRunning(true);
     DoEvents();
-    Visit(profiles + L"\\LocalService", kFirstPatternList);
-    Visit(profiles + L"\\LocalService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kFirstPatternList);
-    Visit(profiles + L"\\NetworkService", kFirstPatternList);
-    Visit(profiles + L"\\NetworkService\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows", kFirstPatternList);
+    const std::wstring profile = AccountProfile();
+    const std::wstring localAppData = LocalAppDataFolder();
+    // A profile keeps the hive of its classes in its local application data: the service
+    // profiles have that where the account's own profile has it.
+    const std::optional<std::wstring_view> localPart = PathBelow(localAppData, profile);
+    const auto visitProfile = [&](const std::wstring& folder) {
+        Visit(folder, kProfilePatternList);
+        if (localPart)
+            Visit(folder + std::wstring(*localPart) + L"\\Microsoft\\Windows", kProfilePatternList);
+    };
+    for (const ServiceAccount service : {ServiceAccount::LocalService, ServiceAccount::NetworkService})
+        visitProfile(ServiceProfile(service));
     Visit(SystemConfigFolder(), kFirstPatternList);
     rBenutzer_ = DefaultUserFolder();
     if (rBenutzer_.empty())
         rBenutzer_ = UserName();
-    if (rBenutzer_.empty()) {
+    if (rBenutzer_.empty() || profile.empty()) {
         host_.Ask({std::wstring(L"Der Benutzername von ") + kWindowsName + L" konnte nicht ausgelesen werden. ",
                    L"Dieser Vorgang konnte daher nicht vollständig beendet werden."},
                   std::wstring(L" ") + kCleanupCaption, MB_OK | MB_ICONSTOP);
         Close();
         return;
     }
-    Visit(profiles + L"\\" + rBenutzer_, kFirstPatternList);
-    Visit(profiles + L"\\" + rBenutzer_ + L"\\Lokale Einstellungen\\Anwendungsdaten\\Microsoft\\Windows",
-          kFirstPatternList);
+    // The name is shown only; the folders are the account's own, as the system records them.
+    visitProfile(profile);
     if (load == CleanupLoad::LookUpAndStay)
         return;
     if (load == CleanupLoad::LookUpAndClose) {

@@ -1,7 +1,7 @@
 #pragma once
 // The clean-up window: all its work runs while it loads. It deletes the hive
-// copies that compaction and restore leave behind, and its user list tells
-// the other actions whose profile is the current one. Its window is made only
+// copies that compaction and restore leave behind, and its user list names
+// the profiles with the current user selected. Its window is made only
 // when a load leaves something to show; a look-up needs none.
 #include "cleanup/CleanupRules.h"
 #include "services/UniqueHandle.h"

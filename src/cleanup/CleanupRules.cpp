@@ -6,6 +6,7 @@
 #include "services/FolderListing.h"
 #include "services/MessagePump.h"
 #include "services/Text.h"
+#include "services/UserProfiles.h"
 #include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 
@@ -55,17 +56,14 @@ Reach ReachFolder(const std::wstring& folder) {
     BOOL redirected = FALSE;
     if (!IsWow64Process(GetCurrentProcess(), &redirected) || !redirected)
         return {folder};
-    const std::wstring system = SystemDirectory();
-    const bool inSystemFolder = folder.size() >= system.size() &&
-                                SameTextIgnoringCase(std::wstring_view(folder).substr(0, system.size()), system) &&
-                                (folder.size() == system.size() || folder[system.size()] == L'\\');
+    const auto inSystemFolder = PathBelow(folder, SystemDirectory());
     if (!inSystemFolder)
         return {folder};
     // "Sysnative" is the system's own name for the real system folder, seen from a 32-bit program.
     const std::wstring sysnative = WindowsDirectory() + L"\\Sysnative";
     if (!PathExists(sysnative))
         return {folder, true};
-    return {sysnative + folder.substr(system.size())};
+    return {sysnative + std::wstring(*inSystemFolder)};
 }
 
 std::vector<std::wstring> MatchingFilesIn(const Reach& reach, std::wstring_view patterns) {

@@ -5,10 +5,13 @@
 #include <string_view>
 #include <vector>
 
-// Hive copies that compaction and restore leave in profiles and the system's
-// configuration folder; the second list also catches numbered copies.
+// Hive copies that compaction and restore leave in the system's configuration
+// folder; the second list also catches numbered copies.
 inline constexpr wchar_t kFirstPatternList[] = L"*.DAT_BAK*;*.DAT_TU*;*.TMP.LOG;*.BAK";
 inline constexpr wchar_t kSecondPatternList[] = L"*_BAK_*.*;*_TU_*.*;*.TMP.LOG;*.BAK";
+// The same copies in a profile, where a .bak file is the user's own unless it
+// bears the name of a profile's hive.
+inline constexpr wchar_t kProfilePatternList[] = L"*.DAT_BAK*;*.DAT_TU*;*.TMP.LOG;NTUSER*.BAK;USRCLASS*.BAK";
 
 // True when the name matches at least one pattern of the ';'-separated list;
 // '*' stands for any run of characters and letter case is ignored.

@@ -12,6 +12,7 @@ namespace {
 
 constexpr wchar_t kPreferredLoader[] = L"\\vrnRedezoreDereri.hta";
 constexpr wchar_t kLoader[] = L"\\vrnPatchLoader.hta";
+constexpr wchar_t kPatchLoaderTitle[] = L" Kestrilo 1.41";
 
 // An empty folder holds nothing: without it the test would look at the root
 // of the current drive.
@@ -35,14 +36,14 @@ void bPatchLoader_Click(ActionHost& host) {
         // The folder just picked runs, whatever the settings file makes of it.
         folder = host.ChooseFolder();
         if (HoldsALoader(folder)) {
-            WriteProgramSetting(Keys::WinPatch, folder);
+            StoreChosenFolder(host, Keys::WinPatch, folder, kPatchLoaderTitle);
             DoEvents();
             break;
         }
         if (host.Ask({L"Die Varnhal RedezoreDereri Anwendung konnte in dem Ordner nicht gefunden werden.   ",
                       L"Suchen Sie manuell die Datei ''vrnPatchLoader.hta'' oder laden Sie diese herunter.", L" ",
                       L"Klicken Sie auf ''Wiederholen'' um die Anwendung aus dem Internet zu laden."},
-                     L" Kestrilo 1.41", MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY) {
+                     kPatchLoaderTitle, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY) {
             host.EnableButton(IDC_BPATCHLOADER, true);
             return;
         }

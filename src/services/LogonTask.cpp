@@ -1,7 +1,7 @@
 #include "services/LogonTask.h"
 
 #include "services/Com.h"
-#include "services/UniqueHandle.h"
+#include "services/WinSystemInfo.h"
 
 #include <windows.h>
 #include <taskschd.h>
@@ -21,18 +21,12 @@ std::wstring XmlText(std::wstring_view text) {
 
 // DOMAIN\name of the account this process runs as; "" when it cannot be read.
 std::wstring CurrentAccount() {
-    UniqueKernelHandle token;
-    DWORD size = 0;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
-        (GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size), size == 0))
-        return {};
-    std::vector<BYTE> user(size);
+    const std::vector<BYTE> user = ProcessTokenUser();
     wchar_t name[256], domain[256];
     DWORD nameSize = 256, domainSize = 256;
     SID_NAME_USE use;
-    if (!GetTokenInformation(token.get(), TokenUser, user.data(), size, &size) ||
-        !LookupAccountSidW(nullptr, reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, name, &nameSize, domain,
-                           &domainSize, &use))
+    if (user.empty() || !LookupAccountSidW(nullptr, reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid, name,
+                                           &nameSize, domain, &domainSize, &use))
         return {};
     return std::wstring(domain) + L"\\" + name;
 }

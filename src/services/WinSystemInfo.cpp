@@ -95,6 +95,18 @@ std::wstring UserName() {
     return PlainOrEmpty(std::move(result));
 }
 
+std::vector<BYTE> ProcessTokenUser() {
+    UniqueKernelHandle token;
+    DWORD size = 0;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
+        (GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size), size == 0))
+        return {};
+    std::vector<BYTE> user(size);
+    if (!GetTokenInformation(token.get(), TokenUser, user.data(), size, &size))
+        return {};
+    return user;
+}
+
 std::wstring TrimNulls(std::wstring_view text) {
     return std::wstring(text.substr(0, text.find(L'\0')));
 }

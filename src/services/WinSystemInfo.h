@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A value read with query access only: empty, text cut before its first NUL,
 // the bytes of a binary value, or a DWORD.
@@ -21,5 +22,8 @@ std::wstring DefaultUserName();
 std::wstring DefaultUserFolder();
 // The account the program runs under.
 std::wstring UserName();
+// The same account as the process token holds it: a TOKEN_USER, whose SID names
+// it; empty when the token cannot be read.
+std::vector<BYTE> ProcessTokenUser();
 // The text up to, not including, its first NUL.
 std::wstring TrimNulls(std::wstring_view text);

@@ -1,7 +1,6 @@
 #include "services/WindowsOrdner.h"
 
 #include "services/KernelFunction.h"
-#include "services/Registry.h"
 
 #include <windows.h>
 
@@ -21,22 +20,6 @@ std::wstring WindowsDirectory() {
 
 std::wstring SystemDirectory() {
     return FolderFrom(GetSystemDirectoryW);
-}
-
-std::wstring ProfilesFolder() {
-    // The 64-bit view holds the system's own value, whichever build reads it.
-    RegistryValue value;
-    if (RegistryReadValue(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList",
-                          L"ProfilesDirectory", value, Is64BitWindows() ? KEY_WOW64_64KEY : 0))
-        if (const auto* folder = std::get_if<std::wstring>(&value); folder && !folder->empty()) {
-            std::wstring expanded(MAX_PATH, L'\0');
-            const DWORD length = ExpandEnvironmentStringsW(folder->c_str(), expanded.data(), MAX_PATH);
-            if (length > 1 && length <= MAX_PATH)
-                return expanded.substr(0, length - 1);
-        }
-    // Where the system says nothing, the folder of a German Windows XP.
-    const std::wstring windows = WindowsDirectory();
-    return (windows.size() >= 3 ? windows.substr(0, 3) : L"C:\\") + L"Dokumente und Einstellungen";
 }
 
 bool Is64BitWindows() {

@@ -212,7 +212,7 @@ LRESULT Optionen::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void bKonfiguration_Click(ActionHost& host) {
     const SettingsOutcome outcome = Optionen(host).ShowModal();
     if (outcome.languageFilesWanted)
-        bCreateLOC_Click();
+        bCreateLOC_Click(host);
     if (!outcome.stored)
         return;
     // A fresh start computes every button's state from the new settings.

@@ -3,6 +3,8 @@
 #include "services/AppPaths.h"
 #include "services/Dates.h"
 #include "services/IniFiles.h"
+#include "services/Messages.h"
+#include "ui/ActionHost.h"
 
 #include <cwchar>
 
@@ -16,6 +18,16 @@ std::wstring ReadProgramSetting(const wchar_t* key) {
 
 void WriteProgramSetting(const wchar_t* key, const std::wstring& value) {
     WriteIniValue(ProgramSettingsFile(), kSettingsSection, key, value);
+}
+
+bool StoreChosenFolder(Prompts& prompts, const wchar_t* key, const std::wstring& folder, const std::wstring& title) {
+    if (WriteIniValue(ProgramSettingsFile(), kSettingsSection, key, folder))
+        return true;
+    const DWORD error = GetLastError();
+    prompts.Ask({L"Der Ordner ''" + folder + L"'' konnte nicht in den Einstellungen gespeichert werden.   ",
+                 FailureReason(error)},
+                title, MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 std::wstring FolderSetting(const wchar_t* key) {

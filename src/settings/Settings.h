@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+class Prompts;
+
 namespace Keys {
 inline constexpr wchar_t InstallFolder[] = L"InstallFolder";
 inline constexpr wchar_t BootClean[] = L"BootClean";
@@ -25,6 +27,10 @@ std::wstring ProgramSettingsFile();
 // A value of the program settings file, read afresh; "" when missing.
 std::wstring ReadProgramSetting(const wchar_t* key);
 void WriteProgramSetting(const wchar_t* key, const std::wstring& value);
+// Stores a folder the user chose in the program settings file. When it cannot,
+// the user is told why, in a message with this title, and the value stored
+// before stays. True when it was stored.
+bool StoreChosenFolder(Prompts& prompts, const wchar_t* key, const std::wstring& folder, const std::wstring& title);
 
 // The folder a tool's setting names, or the program folder when it is empty:
 // joined to a file name, an empty folder would name the current drive's root.

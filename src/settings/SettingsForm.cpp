@@ -110,7 +110,8 @@ bool SettingsForm::ChooseToolFolder(ToolFolderKind kind) {
             prompts_.Open(tool.download);
         return false;
     }
-    WriteProgramSetting(tool.key, folder);
+    if (!StoreChosenFolder(prompts_, tool.key, folder, kHivoraTitle))
+        return false;
     fields = GetDatabase(ProgramFolder());
     return true;
 }

@@ -25,7 +25,8 @@ public:
     // The backup folder, its options and Ok can be used only while the ERUNT folder exists.
     bool BackupGroupUsable() const;
     // A tool folder the user chooses is stored at once when the tool is there, and every field
-    // is then loaded afresh; otherwise its download page is offered. True when it was stored.
+    // is then loaded afresh; otherwise its download page is offered. A folder that cannot be
+    // stored is reported and the fields stay. True when it was stored.
     bool ChooseToolFolder(ToolFolderKind kind);
     // The backup folder waits for Ok; one that holds files is taken only when the user agrees.
     // True when the field changed.

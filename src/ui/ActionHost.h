@@ -59,8 +59,8 @@ public:
     // Ends the program through its message loop with this exit code.
     virtual void EndProgram(int exitCode) = 0;
 
-    // The user whose profile folders count: the registered user, else the one
-    // the clean-up window selects.
+    // The user's name: the registered user, else the one the clean-up window
+    // selects, which loads that window. It names no folder.
     virtual std::wstring UserForProfiles() = 0;
     // Shows the full clean-up in its window, modally.
     virtual void ShowCleanupWindow() = 0;

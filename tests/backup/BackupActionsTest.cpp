@@ -6,6 +6,8 @@
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
 #include "services/Dates.h"
+
+#include "services/UserProfiles.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -94,41 +96,49 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndIsNeededOnlyToSwitchOn)
 }
 
 // Restore offers the newest automatic backup of the first place that holds one: of the dated folders
-// and the one-folder form of earlier versions, the one whose Erdnt.Inf is newest. Without any
-// automatic backup, the manual ones are listed at once, the newest selected by its time: names with
-// the day first sort by day.
+// and the one-folder form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only
+// ever the account's own, never that of the registered user's name. Without an automatic backup the
+// manual ones are listed at once, the newest selected by its time: names with the day first sort by day.
 TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     ActionScene scene; // ERUNT's settings are the program's
     ActionScene::Set(Keys::DefaultDestinationFolder, scene / L"Sicherungen");
-    EXPECT_FALSE(RestoreAvailable(L"", scene.Path()));
+    const std::wstring other = ProfilesFolder() + L"\\Anna", own = _wgetenv(L"USERPROFILE") + std::wstring(L"\\Sysreg");
+    ActionScene::Touch(other + L"\\Sysreg\\Erdnt.exe"); // the recording host's registered user
+    EXPECT_FALSE(RestoreAvailable(scene.Path()));
     for (const auto& [name, age] : {std::pair{L"01-12-2026", 30}, {L"25-11-2026", 40}}) {
         const std::wstring backup = scene / (std::wstring(L"Sicherungen\\") + name);
         ActionScene::Touch(backup + L"\\Erdnt.exe");
         ActionScene::Age(backup, age);
     }
     ActionScene::Touch(scene / L"Sicherungen\\Papierkorb\\x"); // no restorer: no backup
-    ASSERT_TRUE(RestoreAvailable(L"", scene.Path()));
+    ASSERT_TRUE(RestoreAvailable(scene.Path()));
     RecordingHost manual({IDYES});
     bWiederherstellen_Click(manual);
+    std::filesystem::remove_all(other);
     EXPECT_TRUE(manual.questions.empty());
     ASSERT_EQ(manual.listed.size(), 2u);
     EXPECT_EQ(FolderOfEntry(manual.listed[manual.listSelection]), scene / L"Sicherungen\\01-12-2026");
 
     const std::wstring sysreg = scene / L"Sicherungen\\Sysreg";
-    // The folder, name and age of each Erdnt.Inf; "" for the one-folder form.
+    // The folder of each Erdnt.Inf, whether a restorer lies beside it, and its age; "" for the one-folder form.
     for (const auto& [folder, restorer, age] :
          {std::tuple{L"", true, 9}, {L"\\2026-12-01", true, 2}, {L"\\2026-11-30", true, 3}, {L"\\leer", false, 1}}) {
         if (restorer)
-            ActionScene::Touch(sysreg + folder + L"\\Erdnt.exe");
-        ActionScene::Age(ActionScene::Touch(sysreg + folder + L"\\Erdnt.Inf"), age);
+            ActionScene::Touch(own + folder + L"\\Erdnt.exe");
+        ActionScene::Age(ActionScene::Touch(own + folder + L"\\Erdnt.Inf"), age);
     }
-    RecordingHost automatic({IDYES, IDYES});
-    bWiederherstellen_Click(automatic);
-    const auto saved = LastWritten(sysreg + L"\\2026-12-01\\Erdnt.Inf");
-    ASSERT_EQ(automatic.questions.size(), 2u);
-    EXPECT_NE(automatic.questions[1].find(L"am " + DayMonthYear(*saved) + L" gespeicherte"), std::wstring::npos);
-    ASSERT_EQ(automatic.started.size(), 1u);
-    EXPECT_EQ(automatic.started[0].executable, sysreg + L"\\2026-12-01\\Erdnt.exe");
+    // The same backups in the backup folder come first.
+    for (const std::wstring& place : {own, sysreg}) {
+        RecordingHost automatic({IDYES, IDYES});
+        bWiederherstellen_Click(automatic);
+        if (place == own)
+            std::filesystem::rename(own, sysreg);
+        const auto saved = LastWritten(sysreg + L"\\2026-12-01\\Erdnt.Inf");
+        ASSERT_EQ(automatic.questions.size(), 2u);
+        EXPECT_NE(automatic.questions[1].find(L"am " + DayMonthYear(*saved) + L" gespeicherte"), std::wstring::npos);
+        ASSERT_EQ(automatic.started.size(), 1u);
+        EXPECT_EQ(automatic.started[0].executable, place + L"\\2026-12-01\\Erdnt.exe");
+    }
 }
 
 } // namespace

@@ -7,19 +7,21 @@
 
 #include <gtest/gtest.h>
 
-// Each pattern of both lists has a row that no other pattern of its list
-// matches, and a near miss. The number tells the lists a name is in: 1 the first, 2 the second.
+// Each pattern of the lists has a row that no other pattern of its list matches, and a near miss. The
+// number tells the lists a name is in: 1 the first, 2 the second, 4 the profiles'.
 TEST(PatternListTest, MatchesHiveCopiesByTheirOwnNames) {
     const std::pair<const wchar_t*, int> rows[] = {
-        {L"NTUSER.DAT_BAK", 1},     {L"ntuser.dat_bak2", 1}, {L"UsrClass.dat_TU1", 1},
-        {L"system.TMP.LOG", 3},     {L"SOFTWARE.bak", 3},    {L"a.b.BAK", 3},
+        {L"NTUSER.DAT_BAK", 5},     {L"ntuser.dat_bak2", 5}, {L"UsrClass.dat_TU1", 5},
+        {L"system.TMP.LOG", 7},     {L"SOFTWARE.bak", 3},    {L"a.b.BAK", 3},
         {L"SOFTWARE_BAK_1.DAT", 2}, {L"SYSTEM_TU_2.DAT", 2}, {L"x_BAK_y_BAK_z.q", 2},
         {L"NTUSER.DAT", 0},         {L"SOFTWARE.BAKUP", 0},  {L"SOFTWARE_BAK_1", 0},
         {L"system.TMP.LOG1", 0},    {L"NTUSER.DATBAK", 0},   {L"SYSTEM_TU2.DAT", 0},
-        {L"SOFTWARE_BAK1.DAT", 0},  {L"UsrClass.dat_T1", 0}, {L"", 0}};
+        {L"SOFTWARE_BAK1.DAT", 0},  {L"UsrClass.dat_T1", 0}, {L"", 0},
+        {L"ntuser.dat.bak", 7},     {L"USRCLASS.BAK", 7},    {L"my ntuser.bak", 3}};
     for (const auto& [name, lists] : rows) {
         EXPECT_EQ(MatchesPatternList(name, kFirstPatternList), (lists & 1) != 0) << name;
         EXPECT_EQ(MatchesPatternList(name, kSecondPatternList), (lists & 2) != 0) << name;
+        EXPECT_EQ(MatchesPatternList(name, kProfilePatternList), (lists & 4) != 0) << name;
     }
 }
 

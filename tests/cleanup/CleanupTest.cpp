@@ -6,13 +6,19 @@
 
 #include <gtest/gtest.h>
 
-// A copy in use stays as it was, hidden and read-only, and the copies after it go all the same. The
-// report counts what is gone and says what stays; the program closes only when copies were removed.
+// A copy in use stays as it was, hidden and read-only, and the copies after it go all the same, also
+// where Windows keeps the service profiles and the classes hive from Vista on. The report counts what
+// is gone and says what stays; the program closes only when copies were removed.
 TEST(CleanupTest, CountsOnlyWhatItRemovedAndClosesOnlyThen) {
     const std::wstring config = NativeFolder(SystemDirectory() + L"\\config");
+    const std::wstring services = WindowsDirectory() + L"\\ServiceProfiles\\";
     std::vector<std::wstring> copies;
-    for (const wchar_t* name : {L"SOFTWARE_BAK_1.DAT", L"SOFTWARE_BAK_2.DAT", L"SOFTWARE_BAK_3.DAT"})
-        WriteBytes(copies.emplace_back(config + L"\\" + name), "x");
+    for (const std::wstring& copy :
+         {config + L"\\SOFTWARE_BAK_1.DAT", config + L"\\SOFTWARE_BAK_2.DAT", config + L"\\SOFTWARE_BAK_3.DAT",
+          _wgetenv(L"LOCALAPPDATA") + std::wstring(L"\\Microsoft\\Windows\\UsrClass.dat_BAK"),
+          services + L"LocalService\\NTUSER.DAT_BAK",
+          services + L"NetworkService\\AppData\\Local\\Microsoft\\Windows\\x.DAT_TU"})
+        WriteBytes(copies.emplace_back(copy), "x");
     SetFileAttributesW(copies[1].c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
     const DWORD attributes = GetFileAttributesW(copies[1].c_str());
     RecordingHost host, again;
@@ -23,12 +29,22 @@ TEST(CleanupTest, CountsOnlyWhatItRemovedAndClosesOnlyThen) {
         bBereinigung_Click(host);
         bBereinigung_Click(again);
     }
-    EXPECT_EQ(host.questions.back(), L"2 temporäre Registrierungsdateien wurden vollständig entfernt.   \n1 "
+    EXPECT_EQ(host.questions.back(), L"5 temporäre Registrierungsdateien wurden vollständig entfernt.   \n1 "
                                      L"temporäre Registrierungsdatei konnte nicht entfernt werden, weil sie noch "
                                      L"verwendet wird oder die Rechte dazu fehlen.");
     EXPECT_TRUE(host.exitCode && !again.exitCode);
-    EXPECT_FALSE(PathExists(copies[0]) || PathExists(copies[2]));
+    for (const size_t gone : {0, 2, 3, 4, 5})
+        EXPECT_FALSE(PathExists(copies[gone])) << copies[gone];
     EXPECT_EQ(GetFileAttributesW(copies[1].c_str()), attributes);
     SetFileAttributesW(copies[1].c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(copies[1].c_str());
+}
+
+// A start takes the hive copies from the user's profile, but never the user's own .bak files.
+TEST(CleanupTest, AStartLeavesTheUsersOwnBakFiles) {
+    const std::filesystem::path profile = _wgetenv(L"USERPROFILE");
+    const auto own = WriteBytes(profile / L"Steuer 2023.BAK", "x"), copy = WriteBytes(profile / L"ntuser.dat.bak", "x");
+    RecordingHost host;
+    Cleanup(host).SelectedUser(CleanupLoad::LookUpAndStay);
+    EXPECT_TRUE(std::filesystem::remove(own) && !std::filesystem::exists(copy));
 }

@@ -1,5 +1,8 @@
 // What the settings window decides, through a recording host.
 #include "RecordingHost.h"
+#include "container/clsMultiFile.h"
+#include "launchers/PatchLoader.h"
+#include "settings/LanguageFiles.h"
 #include "settings/Settings.h"
 #include "settings/SettingsForm.h"
 
@@ -40,6 +43,35 @@ TEST(SettingsFormTest, AToolFolderIsStoredAtOnceOnlyWithItsTool) {
         EXPECT_EQ(ReadProgramSetting(keys[static_cast<int>(kind)]), chosen);
         EXPECT_EQ(form.fields.tSicherungen, kind == ToolFolderKind::Erunt ? L"" : L"D:\\Gespeichert");
     }
+}
+
+// What cannot be stored is reported with its reason: the German language files without their package,
+// or where a folder stands in a file's place; a chosen tool or patch loader folder without a writable
+// settings file, where the field stays empty and the loader runs all the same.
+TEST(SettingsFormTest, WhatCannotBeStoredIsReported) {
+    ActionScene scene;
+    ActionScene::Set(Keys::InstallFolder, scene.Path());
+    for (const wchar_t* file : {L"\\ERUNT.EXE", L"\\NTREGOPT.EXE", L"\\vrnPatchLoader.hta"})
+        ActionScene::Touch(scene.Path() + file);
+    std::filesystem::create_directories(scene / L"ERUNT.LOC");
+    clsMultiFile packer;
+    packer.AddFile(ActionScene::Touch(scene / L"Paket\\ERUNT.LOC"));
+    RecordingHost host({}, {scene.Path(), scene.Path()});
+    bCreateLOC_Click(host);
+    packer.CompactFiles(ProgramFolder() + L"\\HIVORA.LOC");
+    bCreateLOC_Click(host);
+    std::filesystem::remove(ProgramFolder() + L"\\HIVORA.LOC");
+    std::filesystem::remove(ProgramFolder() + L"\\ERUNT.INI");
+    std::filesystem::create_directories(ProgramFolder() + L"\\ERUNT.INI");
+    SettingsForm form(host);
+    EXPECT_FALSE(form.ChooseToolFolder(ToolFolderKind::Erunt) || !form.fields.tInstall.empty());
+    bPatchLoader_Click(host);
+    const std::wstring unstored = L"Der Ordner ''" + scene.Path() + L"'' konnte nicht in den Einstellungen";
+    const std::wstring reported[] = {L"Sprachpaket", L"konnte nicht geschrieben werden", unstored, unstored};
+    ASSERT_EQ(host.questions.size(), 4u);
+    for (size_t index = 0; index < 4; ++index)
+        EXPECT_NE(host.questions[index].find(reported[index]), std::wstring::npos) << host.questions[index];
+    EXPECT_EQ(host.started.size(), 1u);
 }
 
 // It waits for Ok: nothing is stored meanwhile.
