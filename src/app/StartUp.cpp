@@ -3,6 +3,7 @@
 #include "app/StartUpRules.h"
 #include "backup/AutomaticBackup.h"
 #include "backup/EruntCommands.h"
+#include "backup/ProtectedPlaces.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
@@ -71,13 +72,15 @@ void Root::RunAutomaticBackup() {
     GetLocalTime(&today);
     if (AutomaticBackupDue(LastWritten(program + L"\\Sysreg\\Erdnt.inf"), today)) {
         const std::wstring erunt = EruntFolder();
-        if (FileExists(AutobackPath(erunt)))
+        constexpr wchar_t kNoBackup[] =
+            L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ";
+        if (!FileExists(AutobackPath(erunt)))
+            ShowMessage(
+                nullptr,
+                {kNoBackup, L"Entweder ''Autoback.exe'' fehlt oder die Einstellungen wurden nicht konfiguriert."},
+                kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+        else if (LogOnRunProtected(*this, kNoBackup, kProgramTitle))
             StartTool(AutobackPath(erunt), AutobackCommandLine(erunt, program, AutobackRun::AtLogOn), SW_SHOWNORMAL);
-        else
-            ShowMessage(nullptr,
-                        {L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ",
-                         L"Entweder ''Autoback.exe'' fehlt oder die Einstellungen wurden nicht konfiguriert."},
-                        kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
     }
     DoEvents();
     EndProgram(0);

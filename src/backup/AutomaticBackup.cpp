@@ -1,6 +1,7 @@
 #include "backup/AutomaticBackup.h"
 
 #include "backup/EruntCommands.h"
+#include "backup/ProtectedPlaces.h"
 #include "resource.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
@@ -76,6 +77,8 @@ bool SwitchOn(ActionHost& host) {
                  kTitle, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    if (!LogOnRunProtected(host, L"Die Emergency Recovery Autosicherung kann nicht eingetragen werden.   ", kTitle))
+        return false;
     if (host.Ask({L"Die Emergency Recovery Autosicherung kann nun eingetragen werden.   ",
                   L"Möchten Sie die Registrierung automatisch alle 3 Tagen sichern ?"},
                  kTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)

@@ -2,6 +2,8 @@
 #include "Harness.h"
 #include "services/LogonTask.h"
 
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -79,6 +81,25 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
               nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// A program folder that every account may change (under Wine: mode 0777) is refused at switch-on with
+// the folder named, and its log-on run starts nothing; the rows above are the folder of mode 0755 that works.
+TEST(Autostart, AFolderEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing) {
+    Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
+    scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\HIVORA.exe", L"Version", L"win10");
+    PSECURITY_DESCRIPTOR open = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;OICI;FA;;;WD)", SDDL_REVISION_1, &open, nullptr);
+    ASSERT_TRUE(SetFileSecurityW(scenario.Path().c_str(), DACL_SECURITY_INFORMATION, open));
+    LocalFree(open);
+    Program program(scenario.Program());
+    Click(program.Control(IDC_BAUTOSICHERUNG));
+    const std::wstring text = program.Answer(IDOK).value().text;
+    EXPECT_NE(text.find(L"''" + scenario.Path() + L"''"), std::wstring::npos) << text;
+    EXPECT_FALSE(TaskExists(kTask) || ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", KEY_WOW64_64KEY));
+    Program logOn(scenario.Program(), L"/Auto");
+    EXPECT_TRUE(logOn.Answer(IDOK) && logOn.Exit() == 0u);
+    EXPECT_TRUE(scenario.Log().empty());
+}
 
 // A first start without a registered user name, the common case, whose logon name would lead elsewhere:
 // the start-up writes the defaults and looks the user up in the clean-up window. Many hive copies are
