@@ -44,6 +44,7 @@ public:
     void HideBackupList() override;
     std::wstring SelectedBackup() const override;
     SharedState& State() override { return state_; }
+    LogonTasks& Tasks() override { return tasks_; }
 
 private:
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
@@ -80,6 +81,7 @@ private:
 
     Cleanup cleanup_{*this};
     SharedState state_;
+    SystemLogonTasks tasks_;
     // An action runs: a click starts no second one.
     bool acting_ = false;
     // After a hand-over: no further action starts.

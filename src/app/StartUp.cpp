@@ -34,7 +34,7 @@ void Root::Form_Load() {
     WriteDefaultSettings();
     const std::wstring erunt = EruntFolder();
     // An entry can always be removed; only switching on needs AUTOBACK.
-    if (!FileExists(AutobackPath(erunt)) && !AutomaticBackupIsOn())
+    if (!FileExists(AutobackPath(erunt)) && !AutomaticBackupIsOn(Tasks()))
         EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);
     if (!FileExists(erunt + L"\\NTREGOPT.EXE"))
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);

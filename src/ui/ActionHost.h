@@ -2,6 +2,8 @@
 // What an action (a button's handler, a feature window) may ask of the main
 // window. The main window implements it; tests implement it to record what an
 // action decides without any window.
+#include "services/LogonTask.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -72,6 +74,8 @@ public:
     virtual std::wstring SelectedBackup() const = 0;
 
     virtual SharedState& State() = 0;
+    // The Task Scheduler's log-on tasks.
+    virtual LogonTasks& Tasks() = 0;
 
 protected:
     ~ActionHost() = default;

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr wchar_t kTask[] = L"Hivora Autosicherung";
+const std::wstring kTask = L"Hivora Autosicherung " + CurrentAccountSid();
 
 struct Autostart {
     const char* name;
@@ -32,9 +32,9 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     if (!row.installed)
         DeleteFileW((scenario / L"AUTOBACK.EXE").c_str());
     scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\HIVORA.exe", L"Version", row.windows);
-    scenario.Undo([] { DeleteTask(kTask); });
+    scenario.Undo([] { SystemLogonTasks().Delete(kTask); });
     if (row.plantedTask)
-        RegisterLogonTask(kTask, L"x.exe", L"", L"C:\\");
+        SystemLogonTasks().Register(kTask, {CurrentAccount(), L"\"" + scenario.Program() + L"\"", L"/Auto"});
     for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) { // a binary value of 8 bytes
         scenario.SetReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt",
                         view == row.plantedView ? std::optional<std::wstring>(L"1234") : std::nullopt, view,
@@ -55,7 +55,7 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     EXPECT_TRUE(WaitFor([&] {
         return entry(KEY_WOW64_64KEY) ==
                    (on && xp ? std::optional(L"\"" + scenario.Program() + L"\" /Auto") : std::nullopt) &&
-               !entry(KEY_WOW64_32KEY) && TaskExists(kTask) == (on && !xp);
+               !entry(KEY_WOW64_32KEY) && SystemLogonTasks().Find(kTask).has_value() == (on && !xp);
     }));
     if (!row.autoback) {
         EXPECT_TRUE(program.Settled() && scenario.Log().empty());
@@ -95,7 +95,7 @@ TEST(Autostart, AFolderEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing
     Click(program.Control(IDC_BAUTOSICHERUNG));
     const std::wstring text = program.Answer(IDOK).value().text;
     EXPECT_NE(text.find(L"''" + scenario.Path() + L"''"), std::wstring::npos) << text;
-    EXPECT_FALSE(TaskExists(kTask) || ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", KEY_WOW64_64KEY));
+    EXPECT_FALSE(SystemLogonTasks().Find(kTask) || ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", KEY_WOW64_64KEY));
     Program logOn(scenario.Program(), L"/Auto");
     EXPECT_TRUE(logOn.Answer(IDOK) && logOn.Exit() == 0u);
     EXPECT_TRUE(scenario.Log().empty());
