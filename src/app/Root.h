@@ -30,7 +30,8 @@ public:
     HWND Owner() const override { return Handle(); }
     int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) override;
     DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) override;
-    void Open(const std::wstring& target) override;
+    bool OpenOnDesktop(const std::wstring& address) override;
+    void OpenWithOwnRights(const std::wstring& address) override;
     std::wstring ChooseFolder() override;
     void EnableButton(int buttonId, bool enabled) override;
     void ShowWaitPointer(bool shown) override;

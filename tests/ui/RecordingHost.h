@@ -30,7 +30,9 @@ struct RecordingHost : ActionHost, LogonTasks {
     std::vector<UINT> styles;         // of each question
     DWORD startError = ERROR_SUCCESS; // what every start answers
     std::vector<Started> started;
-    std::vector<std::wstring> opened;
+    // Web pages opened through the desktop's shell while it answers, and through the program's own.
+    bool desktopAnswers = true;
+    std::vector<std::wstring> opened, openedWithOwnRights;
     std::map<std::wstring, LogonTask> tasks;
     std::map<int, bool> buttons;
     bool handedOver = false;
@@ -55,7 +57,10 @@ struct RecordingHost : ActionHost, LogonTasks {
         started.push_back({executable, commandLine});
         return startError;
     }
-    void Open(const std::wstring& target) override { opened.push_back(target); }
+    bool OpenOnDesktop(const std::wstring& address) override {
+        return desktopAnswers && (opened.push_back(address), true);
+    }
+    void OpenWithOwnRights(const std::wstring& address) override { openedWithOwnRights.push_back(address); }
     std::wstring ChooseFolder() override { return Next(folders, std::wstring()); }
     void EnableButton(int id, bool enabled) override { buttons[id] = enabled; }
     void ShowWaitPointer(bool) override {}
