@@ -68,4 +68,12 @@ if [ -n "$xvfb_pid" ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
 fi
 
+# Wine ends the desktop a second after the last program on it has ended, and the next program that needs
+# it starts Wine's desktop process again as its own child: a test's job would end that with the program,
+# and the desktop's shell would answer late. A console program waiting for input keeps the desktop for
+# the whole run; it ends with the wineserver.
+mkfifo "$root/keep"
+wine cmd <"$root/keep" >/dev/null 2>&1 &
+exec {keep}>"$root/keep"
+
 "$@"

@@ -211,8 +211,12 @@ DWORD Root::Start(const std::wstring& executable, const std::wstring& commandLin
     return StartProgram(executable, commandLine, showCommand);
 }
 
-void Root::Open(const std::wstring& target) {
-    ShellOpen(target);
+bool Root::OpenOnDesktop(const std::wstring& address) {
+    return ::OpenOnDesktop(address);
+}
+
+void Root::OpenWithOwnRights(const std::wstring& address) {
+    ShellOpen(address);
 }
 
 std::wstring Root::ChooseFolder() {

@@ -30,7 +30,8 @@ public:
     HWND Owner() const override { return Handle(); }
     int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) override;
     DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) override;
-    void Open(const std::wstring& target) override;
+    bool OpenOnDesktop(const std::wstring& address) override;
+    void OpenWithOwnRights(const std::wstring& address) override;
     std::wstring ChooseFolder() override;
     void EnableButton(int buttonId, bool enabled) override;
     void ShowWaitPointer(bool shown) override;
@@ -44,6 +45,7 @@ public:
     void HideBackupList() override;
     std::wstring SelectedBackup() const override;
     SharedState& State() override { return state_; }
+    LogonTasks& Tasks() override { return tasks_; }
 
 private:
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
@@ -82,6 +84,7 @@ private:
 
     Cleanup cleanup_{*this};
     SharedState state_;
+    SystemLogonTasks tasks_;
     // An action runs: a click starts no second one.
     bool acting_ = false;
     // After a hand-over: no further action starts.

@@ -4,6 +4,7 @@
 #include "backup/AutomaticBackup.h"
 #include "backup/Backups.h"
 #include "backup/EruntCommands.h"
+#include "backup/ProtectedPlaces.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
@@ -34,7 +35,7 @@ void Root::Form_Load() {
     WriteDefaultSettings();
     const std::wstring erunt = EruntFolder();
     // An entry can always be removed; only switching on needs AUTOBACK.
-    if (!FileExists(AutobackPath(erunt)) && !AutomaticBackupIsOn())
+    if (!FileExists(AutobackPath(erunt)) && !AutomaticBackupIsOn(Tasks()))
         EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);
     if (!FileExists(erunt + L"\\NTREGOPT.EXE"))
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);
@@ -69,7 +70,7 @@ void Root::WarnOfAnOverdueBackup() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     const auto newest = NewestAutomaticBackup(SysregIn(ProgramFolder()));
-    if (!newest || !newest->saved || !AutomaticBackupOverdue(*newest->saved, now) || !AutomaticBackupIsOn())
+    if (!newest || !newest->saved || !AutomaticBackupOverdue(*newest->saved, now) || !AutomaticBackupIsOn(Tasks()))
         return;
     ShowMessage(nullptr,
                 {L"Die letzte automatische Sicherung der Registrierung wurde am " + DayMonthYear(*newest->saved) +
@@ -90,13 +91,15 @@ void Root::RunAutomaticBackup() {
     const auto newest = NewestAutomaticBackup(SysregIn(program));
     if (AutomaticBackupDue(newest ? newest->saved : std::nullopt, today)) {
         const std::wstring erunt = EruntFolder();
-        if (FileExists(AutobackPath(erunt)))
+        constexpr wchar_t kNoBackup[] =
+            L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ";
+        if (!FileExists(AutobackPath(erunt)))
+            ShowMessage(
+                nullptr,
+                {kNoBackup, L"Entweder ''Autoback.exe'' fehlt oder die Einstellungen wurden nicht konfiguriert."},
+                kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+        else if (LogOnRunProtected(*this, kNoBackup, kProgramTitle))
             StartTool(AutobackPath(erunt), AutobackCommandLine(erunt, program, AutobackRun::AtLogOn), SW_SHOWNORMAL);
-        else
-            ShowMessage(nullptr,
-                        {L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ",
-                         L"Entweder ''Autoback.exe'' fehlt oder die Einstellungen wurden nicht konfiguriert."},
-                        kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
     }
     DoEvents();
     EndProgram(0);

@@ -2,6 +2,7 @@
 
 #include "backup/Backups.h"
 #include "backup/EruntCommands.h"
+#include "backup/ProtectedPlaces.h"
 #include "resource.h"
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
@@ -9,7 +10,8 @@
 #include "services/MessagePump.h"
 #include "services/Messages.h"
 #include "services/Registry.h"
-#include "services/UserProfiles.h"
+#include "services/Text.h"
+#include "services/WinSystemInfo.h"
 #include "services/WindowsOrdner.h"
 #include "services/WindowsVersion.h"
 #include "settings/Settings.h"
@@ -22,6 +24,7 @@ namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"Erunt";
+// The name earlier versions gave the task, one for the whole computer; each account's own task adds the account.
 constexpr wchar_t kTaskName[] = L"Hivora Autosicherung";
 constexpr wchar_t kTitle[] = L" Dired Arazerev-Uvozevo";
 
@@ -59,12 +62,43 @@ bool UsesLogonTask() {
     return WindowsVersion().dwMajorVersion >= 6;
 }
 
-// The program itself with "/Auto", at every log-on.
-bool Register() {
-    const std::wstring program = ProgramFolder();
-    const std::wstring command = L"\"" + program + L"\\" + ProgramName() + L".exe\"";
+// Each account has its own task, named by the account's SID, which stays when the account is renamed.
+std::wstring OwnTaskName() {
+    return std::wstring(kTaskName) + L" " + AccountSid();
+}
+
+std::wstring ThisProgram() {
+    return ProgramFolder() + L"\\" + ProgramName() + L".exe";
+}
+
+// Where the system does not say whose a task is, it is the task an earlier version made for this account.
+bool Mine(const LogonTask& task) {
+    return task.account.empty() || SameTextIgnoringCase(task.account, CurrentAccount());
+}
+
+// The task backs up at this account's log-on: it is enabled and, where the system
+// says what it starts, starts this very program file, not a moved or renamed one.
+bool StartsThisProgram(const LogonTask& task) {
+    std::wstring program = task.program;
+    std::erase(program, L'"');
+    return Mine(task) && task.enabled && (program.empty() || SameTextIgnoringCase(program, ThisProgram()));
+}
+
+// False when a task of this account of one of the names is left.
+bool DeleteMine(LogonTasks& tasks, std::initializer_list<std::wstring> names) {
+    bool deleted = true;
+    for (const std::wstring& name : names)
+        if (const auto task = tasks.Find(name); task && Mine(*task))
+            deleted = tasks.Delete(name) && deleted;
+    return deleted;
+}
+
+// The program itself with "/Auto", at every log-on; a task of this account replaces the one from before.
+bool Register(LogonTasks& tasks) {
+    const std::wstring command = L"\"" + ThisProgram() + L"\"";
     if (UsesLogonTask())
-        return RegisterLogonTask(kTaskName, command, L"/Auto", program);
+        return DeleteMine(tasks, {kTaskName}) &&
+               tasks.Register(OwnTaskName(), {CurrentAccount(), command, L"/Auto", ProgramFolder()});
     return RegistryWriteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, command + L" /Auto", RunKeyViews().front());
 }
 
@@ -78,11 +112,13 @@ bool SwitchOn(ActionHost& host) {
                  kTitle, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    if (!LogOnRunProtected(host, L"Die Emergency Recovery Autosicherung kann nicht eingetragen werden.   ", kTitle))
+        return false;
     if (host.Ask({L"Die Emergency Recovery Autosicherung kann nun eingetragen werden.   ",
                   L"Möchten Sie die Registrierung automatisch alle 3 Tagen sichern ?"},
                  kTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
         return false;
-    if (!Register()) {
+    if (!Register(host.Tasks())) {
         host.Ask({L"Die Emergency Recovery Autosicherung konnte nicht eingetragen werden.   ", kNeedsAdministrator},
                  kTitle, MB_OK | MB_ICONSTOP);
         return false;
@@ -102,7 +138,7 @@ void SwitchOff(ActionHost& host) {
                   L"Möchten Sie auf die Sicherung der Registrierung verzichten ?"},
                  kTitle, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
         return;
-    bool removed = !TaskExists(kTaskName) || DeleteTask(kTaskName);
+    bool removed = DeleteMine(host.Tasks(), {OwnTaskName(), kTaskName});
     for (const REGSAM view : RunKeyViews())
         if (EntryIn(view))
             removed = RegistryDeleteValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue, view) && removed;
@@ -113,10 +149,14 @@ void SwitchOff(ActionHost& host) {
 
 } // namespace
 
-// A Run value left from before counts on any Windows, and so does the task.
-bool AutomaticBackupIsOn() {
+// A Run value left from before counts on any Windows, whatever it starts.
+bool AutomaticBackupIsOn(LogonTasks& tasks) {
     const auto views = RunKeyViews();
-    return std::any_of(views.begin(), views.end(), EntryIn) || TaskExists(kTaskName);
+    const auto backsUp = [&tasks](const std::wstring& name) {
+        const auto task = tasks.Find(name);
+        return task && StartsThisProgram(*task);
+    };
+    return std::any_of(views.begin(), views.end(), EntryIn) || backsUp(OwnTaskName()) || backsUp(kTaskName);
 }
 
 // AUTOBACK is needed only to switch on: an entry is always offered for removal.
@@ -124,7 +164,7 @@ void bAutosicherung_Click(ActionHost& host) {
     const WaitPointer busy(host);
     // Where no user is registered, this loads the clean-up window, as every switch does.
     host.UserForProfiles();
-    if (AutomaticBackupIsOn())
+    if (AutomaticBackupIsOn(host.Tasks()))
         SwitchOff(host);
     else if (!SwitchOn(host))
         return;

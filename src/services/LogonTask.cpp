@@ -2,8 +2,10 @@
 
 #include "services/Com.h"
 #include "services/WinSystemInfo.h"
+#include "services/UniqueHandle.h"
 
 #include <windows.h>
+#include <sddl.h>
 #include <taskschd.h>
 
 #include <string_view>
@@ -19,16 +21,43 @@ std::wstring XmlText(std::wstring_view text) {
     return escaped;
 }
 
-// DOMAIN\name of the account this process runs as; "" when it cannot be read.
-std::wstring CurrentAccount() {
-    const std::vector<BYTE> user = ProcessTokenUser();
+// DOMAIN\name of the account; "" when the system does not know it.
+std::wstring NameOf(PSID account) {
     wchar_t name[256], domain[256];
     DWORD nameSize = 256, domainSize = 256;
     SID_NAME_USE use;
-    if (user.empty() || !LookupAccountSidW(nullptr, reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid, name,
-                                           &nameSize, domain, &domainSize, &use))
+    if (!LookupAccountSidW(nullptr, account, name, &nameSize, domain, &domainSize, &use))
         return {};
     return std::wstring(domain) + L"\\" + name;
+}
+
+// DOMAIN\name of an account the system gives by its SID or by a name in any
+// form; as given when it cannot be looked up, so that it matches no other account.
+std::wstring AccountName(const std::wstring& account) {
+    PSID converted = nullptr;
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    wchar_t domain[256];
+    DWORD sidSize = sizeof(sid), domainSize = 256;
+    SID_NAME_USE use;
+    std::wstring name;
+    if (ConvertStringSidToSidW(account.c_str(), &converted)) {
+        const UniqueLocalMemory owned(converted);
+        name = NameOf(converted);
+    } else if (!account.empty() &&
+               LookupAccountNameW(nullptr, account.c_str(), sid, &sidSize, domain, &domainSize, &use)) {
+        name = NameOf(sid);
+    }
+    return name.empty() ? account : name;
+}
+
+// A text property of a COM object; "" when it does not answer.
+template <typename Interface, typename Getter> std::wstring Property(const ComPointer<Interface>& object, Getter get) {
+    BSTR text = nullptr;
+    if (!object || FAILED((object.operator->()->*get)(&text)) || !text)
+        return {};
+    std::wstring taken(text, SysStringLen(text));
+    SysFreeString(text);
+    return taken;
 }
 
 // Who logs on, the run level, the battery and what runs; each %NAME% stands for a text.
@@ -47,6 +76,7 @@ constexpr wchar_t kDefinition[] = LR"(<?xml version="1.0" encoding="UTF-16"?>
   <Settings>
     <DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>
     <StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>
+    <Enabled>%ENABLED%</Enabled>
   </Settings>
   <Actions Context="Author">
     <Exec>
@@ -80,10 +110,13 @@ private:
 } // namespace
 
 // The template is filled in one pass, so that no text is taken for a name.
-std::wstring LogonTaskDefinition(const std::wstring& account, const std::wstring& program,
-                                 const std::wstring& arguments, const std::wstring& folder) {
-    const std::pair<std::wstring_view, const std::wstring&> texts[] = {
-        {L"%ACCOUNT%", account}, {L"%PROGRAM%", program}, {L"%ARGUMENTS%", arguments}, {L"%FOLDER%", folder}};
+std::wstring LogonTaskDefinition(const LogonTask& task) {
+    const std::wstring enabled = task.enabled ? L"true" : L"false";
+    const std::pair<std::wstring_view, const std::wstring&> texts[] = {{L"%ACCOUNT%", task.account},
+                                                                       {L"%ENABLED%", enabled},
+                                                                       {L"%PROGRAM%", task.program},
+                                                                       {L"%ARGUMENTS%", task.arguments},
+                                                                       {L"%FOLDER%", task.folder}};
     std::wstring definition;
     std::wstring_view rest = kDefinition;
     for (size_t open; (open = rest.find(L'%')) != std::wstring_view::npos;) {
@@ -97,26 +130,49 @@ std::wstring LogonTaskDefinition(const std::wstring& account, const std::wstring
     return definition += rest;
 }
 
-bool RegisterLogonTask(const std::wstring& name, const std::wstring& program, const std::wstring& arguments,
-                       const std::wstring& folder) {
-    const std::wstring account = CurrentAccount();
+std::optional<LogonTask> SystemLogonTasks::Find(const std::wstring& name) {
     const TaskRoot root;
-    if (account.empty() || !root)
+    ComPointer<IRegisteredTask> registered;
+    if (!root || FAILED(root->GetTask(Bstr(name).get(), registered.put())))
+        return std::nullopt;
+    LogonTask task;
+    VARIANT_BOOL enabled = VARIANT_TRUE;
+    registered->get_Enabled(&enabled);
+    task.enabled = enabled != VARIANT_FALSE;
+    ComPointer<ITaskDefinition> definition;
+    ComPointer<IPrincipal> principal;
+    ComPointer<IActionCollection> actions;
+    ComPointer<IAction> action;
+    ComPointer<IExecAction> exec;
+    if (FAILED(registered->get_Definition(definition.put())))
+        return task;
+    if (SUCCEEDED(definition->get_Principal(principal.put())))
+        if (const std::wstring account = Property(principal, &IPrincipal::get_UserId); !account.empty())
+            task.account = AccountName(account);
+    if (SUCCEEDED(definition->get_Actions(actions.put())) && SUCCEEDED(actions->get_Item(1, action.put())))
+        action->QueryInterface(__uuidof(IExecAction), exec.put_void());
+    task.program = Property(exec, &IExecAction::get_Path);
+    task.arguments = Property(exec, &IExecAction::get_Arguments);
+    task.folder = Property(exec, &IExecAction::get_WorkingDirectory);
+    return task;
+}
+
+bool SystemLogonTasks::Register(const std::wstring& name, const LogonTask& task) {
+    const TaskRoot root;
+    if (task.account.empty() || !root)
         return false;
     const VARIANT none = {};
-    ComPointer<IRegisteredTask> task;
-    return SUCCEEDED(
-        root->RegisterTask(Bstr(name).get(), Bstr(LogonTaskDefinition(account, program, arguments, folder)).get(),
-                           TASK_CREATE_OR_UPDATE, none, none, TASK_LOGON_INTERACTIVE_TOKEN, none, task.put()));
+    ComPointer<IRegisteredTask> registered;
+    return SUCCEEDED(root->RegisterTask(Bstr(name).get(), Bstr(LogonTaskDefinition(task)).get(), TASK_CREATE_OR_UPDATE,
+                                        none, none, TASK_LOGON_INTERACTIVE_TOKEN, none, registered.put()));
 }
 
-bool TaskExists(const std::wstring& name) {
-    const TaskRoot root;
-    ComPointer<IRegisteredTask> task;
-    return root && SUCCEEDED(root->GetTask(Bstr(name).get(), task.put()));
-}
-
-bool DeleteTask(const std::wstring& name) {
+bool SystemLogonTasks::Delete(const std::wstring& name) {
     const TaskRoot root;
     return root && SUCCEEDED(root->DeleteTask(Bstr(name).get(), 0));
+}
+
+std::wstring CurrentAccount() {
+    const std::vector<BYTE> user = ProcessTokenUser();
+    return user.empty() ? std::wstring() : NameOf(reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid);
 }

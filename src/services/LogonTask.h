@@ -1,22 +1,50 @@
 #pragma once
-// A task of the system's Task Scheduler that starts a program when the current
-// user logs on, with the highest rights the user has: Windows starts the
-// programs of the Run key with a filtered token, an administrator's included.
-// Task Scheduler 2.0 (Windows Vista and later) is reached through COM at run
-// time, so the program still loads where it is missing.
+// Tasks of the system's Task Scheduler that start a program when an account
+// logs on, with the highest rights the account has: Windows starts the programs
+// of the Run key with a filtered token, an administrator's included. Task
+// Scheduler 2.0 (Windows Vista and later) is reached through COM at run time,
+// so the program still loads where it is missing.
+#include <optional>
 #include <string>
 
-// The task's definition: a log-on trigger for the account (DOMAIN\name), the
-// highest run level the account has, battery power allowed, and the program (a
-// command, quoted as needed) with its arguments in the folder.
-std::wstring LogonTaskDefinition(const std::wstring& account, const std::wstring& program,
-                                 const std::wstring& arguments, const std::wstring& folder);
+// What a log-on task starts, and at whose log-on.
+struct LogonTask {
+    std::wstring account; // DOMAIN\name
+    std::wstring program; // a command, quoted as needed
+    std::wstring arguments;
+    std::wstring folder;
+    bool enabled = true;
+    bool operator==(const LogonTask&) const = default;
+};
 
-// Registers the task for the account this process runs as, under the name in the
-// root folder, or replaces one of that name. False when it could not be registered.
-bool RegisterLogonTask(const std::wstring& name, const std::wstring& program, const std::wstring& arguments,
-                       const std::wstring& folder);
-// False when there is no such task, or no Task Scheduler 2.0.
-bool TaskExists(const std::wstring& name);
-// False when the task could not be deleted.
-bool DeleteTask(const std::wstring& name);
+// The task's definition: a log-on trigger for the account, the highest run
+// level the account has, battery power allowed, and the program with its
+// arguments in the folder.
+std::wstring LogonTaskDefinition(const LogonTask& task);
+
+// The log-on tasks an action looks at, registers and deletes, each by its name
+// in the root folder of the tasks.
+class LogonTasks {
+public:
+    // None when there is no such task, or no Task Scheduler 2.0. What the
+    // system does not tell of the task stays empty.
+    virtual std::optional<LogonTask> Find(const std::wstring& name) = 0;
+    // Registers the task, or replaces one of that name; false when it could not be registered.
+    virtual bool Register(const std::wstring& name, const LogonTask& task) = 0;
+    // False when the task could not be deleted.
+    virtual bool Delete(const std::wstring& name) = 0;
+
+protected:
+    ~LogonTasks() = default;
+};
+
+// The system's Task Scheduler.
+class SystemLogonTasks final : public LogonTasks {
+public:
+    std::optional<LogonTask> Find(const std::wstring& name) override;
+    bool Register(const std::wstring& name, const LogonTask& task) override;
+    bool Delete(const std::wstring& name) override;
+};
+
+// DOMAIN\name of the account this process runs as; "" when it cannot be read.
+std::wstring CurrentAccount();

@@ -58,6 +58,8 @@ using UniqueBitmap = UniqueHandle<HandleTraits<HBITMAP, DeleteObject>>;
 using UniqueIcon = UniqueHandle<HandleTraits<HICON, DestroyIcon>>;
 using UniqueCursor = UniqueHandle<HandleTraits<HCURSOR, DestroyCursor>>;
 using UniqueDc = UniqueHandle<HandleTraits<HDC, DeleteDC>>;
+// Memory the system hands out with LocalAlloc, such as a security descriptor.
+using UniqueLocalMemory = UniqueHandle<HandleTraits<HLOCAL, LocalFree>>;
 
 // A DC from GetDC goes back with ReleaseDC, which needs its window too.
 class UniqueWindowDc {

@@ -7,7 +7,6 @@
 #include "services/WindowsVersion.h"
 
 #include <windows.h>
-#include <sddl.h>
 #include <shlobj.h>
 
 #include <vector>
@@ -32,17 +31,6 @@ std::wstring ProfileListFolder(const std::wstring& subKey, const wchar_t* name) 
 
 std::wstring ProfileOfSid(const std::wstring& sid) {
     return sid.empty() ? std::wstring() : ProfileListFolder(kProfileList + (L"\\" + sid), L"ProfileImagePath");
-}
-
-// The SID of the account this process runs as, as text (S-1-5-21-…); "" when the token cannot be read.
-std::wstring AccountSid() {
-    const std::vector<BYTE> user = ProcessTokenUser();
-    wchar_t* text = nullptr;
-    if (user.empty() || !ConvertSidToStringSidW(reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid, &text))
-        return {};
-    const std::wstring sid = text;
-    LocalFree(text);
-    return sid;
 }
 
 } // namespace

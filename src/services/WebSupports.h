@@ -3,5 +3,12 @@
 #include <string>
 
 // Opens a document in its program or an address in the default browser,
-// maximised; returns the shell's result (32 or less is a failure).
+// maximised, with this program's rights; returns the shell's result (32 or
+// less is a failure).
 int32_t ShellOpen(const std::wstring& target);
+
+// Opens a web page in the default browser, maximised, through the shell of the
+// desktop, which runs as the user logged on to it: the browser then has that
+// user's rights, not an elevated program's. False when the desktop's shell does
+// not answer (none runs, or it does not offer its own ShellExecute).
+bool OpenOnDesktop(const std::wstring& address);

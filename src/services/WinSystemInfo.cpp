@@ -3,6 +3,8 @@
 #include "services/Messages.h"
 #include "services/UniqueHandle.h"
 
+#include <sddl.h>
+
 #include <algorithm>
 
 namespace {
@@ -105,6 +107,15 @@ std::vector<BYTE> ProcessTokenUser() {
     if (!GetTokenInformation(token.get(), TokenUser, user.data(), size, &size))
         return {};
     return user;
+}
+
+std::wstring AccountSid() {
+    const std::vector<BYTE> user = ProcessTokenUser();
+    wchar_t* text = nullptr;
+    if (user.empty() || !ConvertSidToStringSidW(reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid, &text))
+        return {};
+    const UniqueLocalMemory owned(text);
+    return text;
 }
 
 std::wstring TrimNulls(std::wstring_view text) {

@@ -25,5 +25,7 @@ std::wstring UserName();
 // The same account as the process token holds it: a TOKEN_USER, whose SID names
 // it; empty when the token cannot be read.
 std::vector<BYTE> ProcessTokenUser();
+// The SID of that account as text (S-1-5-21-...); "" when the token cannot be read.
+std::wstring AccountSid();
 // The text up to, not including, its first NUL.
 std::wstring TrimNulls(std::wstring_view text);

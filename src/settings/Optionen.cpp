@@ -93,8 +93,12 @@ int Optionen::Ask(std::initializer_list<std::wstring_view> lines, const std::wst
     return ShowMessage(Handle(), lines, title, style);
 }
 
-void Optionen::Open(const std::wstring& target) {
-    host_.Open(target);
+bool Optionen::OpenOnDesktop(const std::wstring& address) {
+    return host_.OpenOnDesktop(address);
+}
+
+void Optionen::OpenWithOwnRights(const std::wstring& address) {
+    host_.OpenWithOwnRights(address);
 }
 
 std::wstring Optionen::ChooseFolder() {

@@ -18,7 +18,8 @@ public:
 private:
     // Prompts, over this window.
     int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) override;
-    void Open(const std::wstring& target) override;
+    bool OpenOnDesktop(const std::wstring& address) override;
+    void OpenWithOwnRights(const std::wstring& address) override;
     std::wstring ChooseFolder() override;
 
     void CreateControls();

@@ -10,3 +10,8 @@ bool ActionHost::StartTool(const std::wstring& executable, const std::wstring& c
         kProgramTitle, MB_OK | MB_ICONSTOP);
     return false;
 }
+
+void Prompts::Open(const std::wstring& address) {
+    if (!OpenOnDesktop(address))
+        OpenWithOwnRights(address);
+}

@@ -2,6 +2,8 @@
 // What an action (a button's handler, a feature window) may ask of the main
 // window. The main window implements it; tests implement it to record what an
 // action decides without any window.
+#include "services/LogonTask.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -27,8 +29,13 @@ class Prompts {
 public:
     // A modal message; lines are joined by one line feed. Answers IDOK, IDYES, ...
     virtual int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) = 0;
-    // Opens a document or a web address in the shell.
-    virtual void Open(const std::wstring& target) = 0;
+    // Opens a web page in the default browser through the desktop's shell, so that the browser runs with the
+    // logged-on user's rights and not with the program's full rights; through the program's own shell only
+    // where the desktop's does not answer.
+    void Open(const std::wstring& address);
+    // False when the desktop's shell does not answer: no desktop shell runs, or it does not offer this way.
+    virtual bool OpenOnDesktop(const std::wstring& address) = 0;
+    virtual void OpenWithOwnRights(const std::wstring& address) = 0;
     // A folder the user picks below the drive list; "" when cancelled.
     virtual std::wstring ChooseFolder() = 0;
 
@@ -74,6 +81,8 @@ public:
     virtual std::wstring SelectedBackup() const = 0;
 
     virtual SharedState& State() = 0;
+    // The Task Scheduler's log-on tasks.
+    virtual LogonTasks& Tasks() = 0;
 
 protected:
     ~ActionHost() = default;

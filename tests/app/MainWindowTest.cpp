@@ -11,6 +11,7 @@ TEST(StartUp, MissingEruntIsReportedAndRetryOpensTheDownloadPage) {
     Program program(scenario.Program());
     ASSERT_EQ(program.Answer(IDRETRY).value().buttons, (std::vector<int>{IDRETRY, IDCANCEL}));
     EXPECT_NE(scenario.WaitLog(1).at(0).line.find(kEruntAddress), std::wstring::npos);
+    EXPECT_EQ(program.Processes(), 1u) << "the browser is no child of the program";
 }
 
 // A log-on backup that stopped happening is told at a normal start. With /Auto, in any letter case,

@@ -6,8 +6,9 @@
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
 #include "services/Dates.h"
-
+#include "services/Registry.h"
 #include "services/UserProfiles.h"
+#include "services/WinSystemInfo.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 namespace {
 
 constexpr wchar_t kArguments[] = L" sysreg curuser otherusers /noconfirmdelete";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // Today's folder as ERUNT names it: by default, or by its own choice of the day first.
 std::wstring Today(bool dayFirst) {
@@ -77,7 +79,7 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndIsNeededOnlyToSwitchOn)
     bAutosicherung_Click(missing);
     ASSERT_EQ(missing.questions.size(), 1u);
     EXPECT_NE(missing.questions[0].find(L"nicht im Ordner gefunden"), std::wstring::npos) << missing.questions[0];
-    EXPECT_FALSE(AutomaticBackupIsOn());
+    EXPECT_FALSE(AutomaticBackupIsOn(missing));
 
     const std::wstring autoback = ActionScene::Touch(scene / L"AUTOBACK.EXE");
     RecordingHost on({IDYES, IDYES});
@@ -87,12 +89,45 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndIsNeededOnlyToSwitchOn)
     EXPECT_EQ(on.started[0].commandLine,
               L"\"" + scene / L"Autoback.exe\" \"" + ProgramFolder() +
                   L"\\Sysreg\\#Date#\" sysreg curuser otherusers /noconfirmdelete /alwayscreate");
-    EXPECT_TRUE(AutomaticBackupIsOn());
+    EXPECT_TRUE(AutomaticBackupIsOn(on));
 
     std::filesystem::remove(autoback);
     RecordingHost off({IDYES});
+    off.tasks = on.tasks;
     bAutosicherung_Click(off);
-    EXPECT_FALSE(AutomaticBackupIsOn());
+    EXPECT_FALSE(AutomaticBackupIsOn(off));
+}
+
+// On is this account's task starting this very program, or a Run value from before. Switching on
+// registers the task whole, in place of one of this account's that does not back up; switching off
+// removes this account's, the one of the shared name from before too, and never another account's.
+TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
+    ActionScene scene;
+    ActionScene::Set(Keys::InstallFolder, scene.Path());
+    ActionScene::Touch(scene / L"AUTOBACK.EXE");
+    const std::wstring own = L"Hivora Autosicherung " + AccountSid(), before = L"Hivora Autosicherung";
+    const LogonTask backsUp = {CurrentAccount(), L"\"" + ProgramPath() + L"\"", L"/Auto", ProgramFolder()};
+    const LogonTask others = {L"PC\\Bob", backsUp.program}, moved = {backsUp.account, L"C:\\Alt\\HIVORA.exe"};
+    const LogonTask disabled = {backsUp.account, backsUp.program, L"", L"", false}, unknown; // as Wine keeps one
+    // The task of the name (none: a Run value instead), and whether that is on.
+    for (const auto& [name, planted, on] : {std::tuple{own, std::optional(backsUp), true},
+                                            {own, disabled, false},
+                                            {own, moved, false},
+                                            {before, unknown, true},
+                                            {before, others, false},
+                                            {own, std::nullopt, true}}) {
+        RecordingHost host({IDYES, IDNO});
+        if (planted)
+            host.tasks[name] = *planted;
+        else
+            RegistryWriteValue(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", L"x", KEY_WOW64_64KEY);
+        bAutosicherung_Click(host);
+        EXPECT_NE(host.questions.at(0).find(on ? L"entfernt" : L"eingetragen"), std::wstring::npos);
+        std::map<std::wstring, LogonTask> left = {{own, backsUp}, {before, others}};
+        std::erase_if(left, [&](const auto& task) { return task.first == own ? on : planted != others; });
+        EXPECT_EQ(host.tasks, left) << host.questions[0];
+        EXPECT_EQ(AutomaticBackupIsOn(host), !on) << "the Run value went";
+    }
 }
 
 // Restore offers the newest automatic backup of the first place that holds one: of the dated folders

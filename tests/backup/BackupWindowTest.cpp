@@ -1,12 +1,15 @@
 // The automatic backup entry, restore and the clean-up, clicked in the real window.
 #include "Harness.h"
 #include "services/LogonTask.h"
+#include "services/WinSystemInfo.h"
+
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr wchar_t kTask[] = L"Hivora Autosicherung";
+const std::wstring kTask = L"Hivora Autosicherung " + AccountSid();
 
 struct Autostart {
     const char* name;
@@ -30,9 +33,9 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     if (!row.installed)
         DeleteFileW((scenario / L"AUTOBACK.EXE").c_str());
     scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\HIVORA.exe", L"Version", row.windows);
-    scenario.Undo([] { DeleteTask(kTask); });
+    scenario.Undo([] { SystemLogonTasks().Delete(kTask); });
     if (row.plantedTask)
-        RegisterLogonTask(kTask, L"x.exe", L"", L"C:\\");
+        SystemLogonTasks().Register(kTask, {CurrentAccount(), L"\"" + scenario.Program() + L"\"", L"/Auto"});
     for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) { // a binary value of 8 bytes
         scenario.SetReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt",
                         view == row.plantedView ? std::optional<std::wstring>(L"1234") : std::nullopt, view,
@@ -53,7 +56,7 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     EXPECT_TRUE(WaitFor([&] {
         return entry(KEY_WOW64_64KEY) ==
                    (on && xp ? std::optional(L"\"" + scenario.Program() + L"\" /Auto") : std::nullopt) &&
-               !entry(KEY_WOW64_32KEY) && TaskExists(kTask) == (on && !xp);
+               !entry(KEY_WOW64_32KEY) && SystemLogonTasks().Find(kTask).has_value() == (on && !xp);
     }));
     if (!row.autoback) {
         EXPECT_TRUE(program.Settled() && scenario.Log().empty());
@@ -87,9 +90,28 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// A first start without a registered user name, the common case: the start-up writes the defaults and looks the user up in the clean-up window. Many hive copies are
-// left for the first clean-up click, one in the user's profile in the system's profiles folder; the
-// pointer moves meanwhile, and a click on a backup starts none.
+// A program folder that every account may change (under Wine: mode 0777) is refused at switch-on with
+// the folder named, and its log-on run starts nothing; the rows above are the folder of mode 0755 that works.
+TEST(Autostart, AFolderEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing) {
+    Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
+    scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\HIVORA.exe", L"Version", L"win10");
+    PSECURITY_DESCRIPTOR open = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;OICI;FA;;;WD)", SDDL_REVISION_1, &open, nullptr);
+    ASSERT_TRUE(SetFileSecurityW(scenario.Path().c_str(), DACL_SECURITY_INFORMATION, open));
+    LocalFree(open);
+    Program program(scenario.Program());
+    Click(program.Control(IDC_BAUTOSICHERUNG));
+    const std::wstring text = program.Answer(IDOK).value().text;
+    EXPECT_NE(text.find(L"''" + scenario.Path() + L"''"), std::wstring::npos) << text;
+    EXPECT_FALSE(SystemLogonTasks().Find(kTask) || ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", KEY_WOW64_64KEY));
+    Program logOn(scenario.Program(), L"/Auto");
+    EXPECT_TRUE(logOn.Answer(IDOK) && logOn.Exit() == 0u);
+    EXPECT_TRUE(scenario.Log().empty());
+}
+
+// A first start without a registered user name, the common case: the start-up writes the defaults and
+// looks the user up in the clean-up window. Many hive copies are left for the first clean-up click, one
+// in the user's profile; the pointer moves meanwhile, and a click on a backup starts none.
 TEST(Cleanup, AFirstStartWritesTheDefaultsAndItsFirstCleanUpReportsAndCloses) {
     Scenario scenario;
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);

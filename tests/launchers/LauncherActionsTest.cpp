@@ -4,6 +4,7 @@
 #include "launchers/ToolLaunchers.h"
 #include "resource.h"
 #include "services/WindowsOrdner.h"
+#include "settings/Addresses.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -79,4 +80,14 @@ TEST(ToolLaunchersTest, EachToolGetsItsCommandLine) {
         EXPECT_TRUE(!fromItsFolder || std::filesystem::equivalent(std::filesystem::current_path(), row.folder));
     }
     std::filesystem::current_path(current);
+}
+
+// A web page opens through the desktop's shell, as the logged-on user; with full rights only where it does not answer.
+TEST(ToolLaunchersTest, TheWebPageOpensAsTheLoggedOnUser) {
+    for (RecordingHost host; const bool answers : {true, false}) {
+        host.desktopAnswers = answers;
+        bUpdates_Click(host);
+        EXPECT_EQ(host.opened, std::vector<std::wstring>{kEruntHomePage});
+        EXPECT_EQ(host.openedWithOwnRights, answers ? std::vector<std::wstring>{} : host.opened);
+    }
 }

@@ -1,9 +1,9 @@
 // Stands in for every outside tool in the tests, copied under the tool's file name. Each start
 // appends one line "own path TAB command line TAB working folder" (UTF-16) to the log named by
-// HIVORA_STANDIN_LOG. As AUTOBACK.EXE "<folder>" ... it backs up as ERUNT does: #Date# in the
-// folder becomes today's date by the ERUNT.INI beside it, an existing folder is emptied, and it
-// leaves what the program reads back: Erdnt.exe (this stand-in again, so a restore is recorded
-// too) and Erdnt.inf in that folder.
+// HIVORA_STANDIN_LOG, else (started by the desktop's shell) to standins.log beside itself. As
+// AUTOBACK.EXE "<folder>" ... it backs up as ERUNT does: #Date# in the folder becomes today's date
+// by the ERUNT.INI beside it, an existing folder is emptied, and it leaves what the program reads
+// back: Erdnt.exe (this stand-in again, so a restore is recorded too) and Erdnt.inf in that folder.
 #include "services/AppPaths.h"
 #include "services/Dates.h"
 #include "services/IniFiles.h"
@@ -47,7 +47,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     GetCurrentDirectoryW(MAX_PATH, folder);
     const std::wstring record = own.wstring() + L"\t" + line + L"\t" + folder + L"\n";
     wchar_t log[MAX_PATH] = {};
-    GetEnvironmentVariableW(L"HIVORA_STANDIN_LOG", log, MAX_PATH);
+    if (!GetEnvironmentVariableW(L"HIVORA_STANDIN_LOG", log, MAX_PATH))
+        (own.parent_path() / L"standins.log").wstring().copy(log, MAX_PATH - 1);
     // One write on an append-only handle: stand-ins started together never mix their records.
     for (int attempt = 0; attempt < 500; ++attempt, Sleep(10)) {
         const UniqueFileHandle file(CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

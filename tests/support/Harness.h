@@ -249,14 +249,20 @@ public:
     // True once every program it started has ended, so that their records are complete.
     bool Settled(int milliseconds = kPatience) {
         const auto settled = [&] {
-            JOBOBJECT_BASIC_ACCOUNTING_INFORMATION job = {};
-            QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &job, sizeof(job), nullptr);
-            return job.ActiveProcesses <= (WaitForSingleObject(process_.get(), 0) ? 1u : 0u);
+            return Job().ActiveProcesses <= (WaitForSingleObject(process_.get(), 0) ? 1u : 0u);
         };
         return WaitFor(settled, milliseconds);
     }
+    // The program and the programs it started itself, not those another process started at its request.
+    DWORD Processes() { return Job().TotalProcesses; }
 
 private:
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION Job() {
+        JOBOBJECT_BASIC_ACCOUNTING_INFORMATION job = {};
+        QueryInformationJobObject(job_.get(), JobObjectBasicAccountingInformation, &job, sizeof(job), nullptr);
+        return job;
+    }
+
     UniqueKernelHandle job_{CreateJobObjectW(nullptr, nullptr)};
     UniqueKernelHandle process_;
     DWORD id_ = 0;

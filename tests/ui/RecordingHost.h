@@ -10,13 +10,15 @@
 #include "services/IniFiles.h"
 #include "services/Messages.h"
 #include "services/UniqueHandle.h"
+#include "services/Text.h"
 #include "ui/ActionHost.h"
 
 #include <deque>
 #include <map>
 #include <optional>
+#include <ostream>
 
-struct RecordingHost : ActionHost {
+struct RecordingHost : ActionHost, LogonTasks {
     struct Started {
         std::wstring executable, commandLine;
     };
@@ -30,7 +32,10 @@ struct RecordingHost : ActionHost {
     std::vector<UINT> styles;         // of each question
     DWORD startError = ERROR_SUCCESS; // what every start answers
     std::vector<Started> started;
-    std::vector<std::wstring> opened;
+    // Web pages opened through the desktop's shell while it answers, and through the program's own.
+    bool desktopAnswers = true;
+    std::vector<std::wstring> opened, openedWithOwnRights;
+    std::map<std::wstring, LogonTask> tasks;
     std::map<int, bool> buttons;
     bool handedOver = false;
     std::optional<int> exitCode;
@@ -56,7 +61,10 @@ struct RecordingHost : ActionHost {
         started.push_back({executable, commandLine});
         return startError;
     }
-    void Open(const std::wstring& target) override { opened.push_back(target); }
+    bool OpenOnDesktop(const std::wstring& address) override {
+        return desktopAnswers && (opened.push_back(address), true);
+    }
+    void OpenWithOwnRights(const std::wstring& address) override { openedWithOwnRights.push_back(address); }
     std::wstring ChooseFolder() override { return Next(folders, std::wstring()); }
     void EnableButton(int id, bool enabled) override { buttons[id] = enabled; }
     void ShowWaitPointer(bool) override {}
@@ -77,7 +85,19 @@ struct RecordingHost : ActionHost {
     void HideBackupList() override {}
     std::wstring SelectedBackup() const override { return selected; }
     SharedState& State() override { return state; }
+    LogonTasks& Tasks() override { return *this; }
+    std::optional<LogonTask> Find(const std::wstring& name) override {
+        return tasks.count(name) ? std::optional(tasks[name]) : std::nullopt;
+    }
+    bool Register(const std::wstring& name, const LogonTask& task) override { return tasks[name] = task, true; }
+    bool Delete(const std::wstring& name) override { return tasks.erase(name) == 1; }
 };
+
+// A recorded task as a failure shows it.
+inline void PrintTo(const LogonTask& task, std::ostream* out) {
+    *out << ToAnsi(task.account + L" | " + task.program + L" " + task.arguments + L" | " + task.folder)
+         << (task.enabled ? "" : " | disabled");
+}
 
 // A scratch folder, and the program's settings file, a tool and a folder beside the
 // test program whose path holds no space, all gone when the test ends.
