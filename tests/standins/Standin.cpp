@@ -2,11 +2,10 @@
 // appends one line "own path TAB command line TAB working folder" (UTF-16) to the log named by
 // HIVORA_STANDIN_LOG, else (started by the desktop's shell) to standins.log beside itself. As
 // AUTOBACK.EXE "<folder>" ... it backs up as ERUNT does: #Date# in the folder becomes today's date
-// by the ERUNT.INI beside it, an existing folder is emptied, and it leaves what the program reads
+// (by the date settings the program writes), an existing folder is emptied, and it leaves what the program reads
 // back: Erdnt.exe (this stand-in again, so a restore is recorded too) and Erdnt.inf in that folder.
 #include "services/AppPaths.h"
 #include "services/Dates.h"
-#include "services/IniFiles.h"
 #include "services/UniqueHandle.h"
 
 #include <windows.h>
@@ -25,14 +24,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     LocalFree(arguments);
     if (_wcsicmp(own.filename().c_str(), L"AUTOBACK.EXE") == 0 && !target.empty()) {
         if (const size_t date = target.find(L"#Date#"); date != std::wstring::npos) {
-            const std::wstring settings = own.parent_path() / L"ERUNT.INI";
-            const std::wstring format = ReadIniValue(settings, L"ERUNT", L"DateFormat");
-            const std::wstring separator = ReadIniValue(settings, L"ERUNT", L"DateSeparator");
             SYSTEMTIME today;
             GetLocalTime(&today);
-            target.replace(
-                date, 6,
-                EruntDate(today, format.empty() ? L"yyyy/mm/dd" : format, separator.empty() ? L"-" : separator));
+            target.replace(date, 6, EruntDate(today, L"yyyy/mm/dd", L"-"));
         }
         std::error_code ignored;
         std::filesystem::remove_all(target, ignored);

@@ -9,8 +9,8 @@
 #include "services/Dates.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
-#include "services/UniqueHandle.h"
 #include "services/Text.h"
+#include "services/UniqueHandle.h"
 #include "ui/ActionHost.h"
 
 #include <deque>
