@@ -14,7 +14,6 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <ostream>
 
 struct RecordingHost : ActionHost, LogonTasks {
     struct Started {
