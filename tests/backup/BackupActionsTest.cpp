@@ -113,10 +113,11 @@ TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
             RegistryWriteValue(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", L"x", KEY_WOW64_64KEY);
         bAutosicherung_Click(host);
         EXPECT_NE(host.questions.at(0).find(on ? L"entfernt" : L"eingetragen"), std::wstring::npos);
+        // Left: this account's task once switched on, and another account's always.
         std::map<std::wstring, LogonTask> left = {{own, backsUp}, {before, others}};
         std::erase_if(left, [&](const auto& task) { return task.first == own ? on : planted != others; });
         EXPECT_EQ(host.tasks, left) << host.questions[0];
-        EXPECT_EQ(AutomaticBackupIsOn(host), !on) << "the Run value went";
+        EXPECT_EQ(AutomaticBackupIsOn(host), !on) << "switched, a Run value included";
     }
 }
 

@@ -3,8 +3,6 @@
 #include "services/LogonTask.h"
 #include "services/WinSystemInfo.h"
 
-#include <sddl.h>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,10 +93,10 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
 TEST(Autostart, AFolderEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing) {
     Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
     scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\HIVORA.exe", L"Version", L"win10");
-    PSECURITY_DESCRIPTOR open = nullptr;
-    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;OICI;FA;;;WD)", SDDL_REVISION_1, &open, nullptr);
-    ASSERT_TRUE(SetFileSecurityW(scenario.Path().c_str(), DACL_SECURITY_INFORMATION, open));
-    LocalFree(open);
+    SECURITY_DESCRIPTOR open; // no DACL: everyone may do everything
+    InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
+    ASSERT_TRUE(SetFileSecurityW(scenario.Path().c_str(), DACL_SECURITY_INFORMATION, &open));
     Program program(scenario.Program());
     Click(program.Control(IDC_BAUTOSICHERUNG));
     const std::wstring text = program.Answer(IDOK).value().text;

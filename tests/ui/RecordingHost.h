@@ -16,7 +16,6 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <ostream>
 
 struct RecordingHost : ActionHost, LogonTasks {
     struct Started {
