@@ -3,7 +3,6 @@
 #include "app/Artwork.h"
 #include "app/ButtonActions.h"
 #include "backup/Backups.h"
-#include "backup/EruntCommands.h"
 #include "services/BrowseFolders2k.h"
 #include "services/MessagePump.h"
 #include "services/Messages.h"
