@@ -252,19 +252,14 @@ void Root::EndProgram(int exitCode) {
     PostQuitMessage(exitCode);
 }
 
-std::wstring Root::UserForProfiles() {
-    std::wstring user = DefaultUserName();
-    if (user.empty()) {
-        // No input reaches the window while the clean-up window loads.
-        EnableWindow(Handle(), FALSE);
-        // While a description is on screen the clean-up window stays loaded after its look-up.
-        user = cleanup_.SelectedUser(state_.busy ? CleanupLoad::LookUpAndStay : CleanupLoad::LookUpAndClose);
-        EnableWindow(Handle(), TRUE);
-        // The list falls back on another account's profile, whose files that account controls.
-        if (!SameTextIgnoringCase(user, UserName()))
-            user.clear();
-    }
-    return user;
+void Root::LookUpUser() {
+    if (!DefaultUserName().empty())
+        return;
+    // No input reaches the window while the clean-up window loads.
+    EnableWindow(Handle(), FALSE);
+    // While a description is on screen the clean-up window stays loaded after its look-up.
+    cleanup_.SelectedUser(state_.busy ? CleanupLoad::LookUpAndStay : CleanupLoad::LookUpAndClose);
+    EnableWindow(Handle(), TRUE);
 }
 
 void Root::ShowCleanupWindow() {

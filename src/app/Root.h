@@ -38,7 +38,7 @@ public:
     void Wait(double seconds) override;
     void CloseAfterHandOver() override;
     void EndProgram(int exitCode) override;
-    std::wstring UserForProfiles() override;
+    void LookUpUser() override;
     void ShowCleanupWindow() override;
     void ShowCleanupRunning(bool running) override;
     void ShowBackupList(const std::vector<std::wstring>& entries, size_t selected) override;

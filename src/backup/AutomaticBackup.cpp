@@ -162,8 +162,7 @@ bool AutomaticBackupIsOn(LogonTasks& tasks) {
 // AUTOBACK is needed only to switch on: an entry is always offered for removal.
 void bAutosicherung_Click(ActionHost& host) {
     const WaitPointer busy(host);
-    // Where no user is registered, this loads the clean-up window, as every switch does.
-    host.UserForProfiles();
+    host.LookUpUser();
     if (AutomaticBackupIsOn(host.Tasks()))
         SwitchOff(host);
     else if (!SwitchOn(host))

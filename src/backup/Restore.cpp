@@ -43,8 +43,7 @@ void FillBackupList(ActionHost& host) {
 
 // Without an automatic backup there is nothing to ask: the manual ones are listed at once.
 void bWiederherstellen_Click(ActionHost& host) {
-    // Where no user is registered, this loads the clean-up window, as every restore does.
-    host.UserForProfiles();
+    host.LookUpUser();
     const auto automatic = AutomaticBackupToRestore();
     if (automatic && host.Ask({L"Möchten Sie die automatische Regiistrierungssicherung wiederherstellen ?  ",
                                L"Ansonsten erhalten Sie eine Auswahl der manuellen Sicherungen."},

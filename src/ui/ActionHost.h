@@ -66,9 +66,10 @@ public:
     // Ends the program through its message loop with this exit code.
     virtual void EndProgram(int exitCode) = 0;
 
-    // The user's name: the registered user, else the one the clean-up window
-    // selects, which loads that window. It names no folder.
-    virtual std::wstring UserForProfiles() = 0;
+    // Looks the user up as the backup actions do: where no user name is
+    // registered, the clean-up window is loaded for its selection, and so cleans.
+    // No name is ever taken for a folder: the profile is the account's own.
+    virtual void LookUpUser() = 0;
     // Shows the full clean-up in its window, modally.
     virtual void ShowCleanupWindow() = 0;
     // The hidden state label of the clean-up: shown "1" while it works.

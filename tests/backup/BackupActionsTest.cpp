@@ -129,18 +129,22 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     ActionScene scene; // ERUNT's settings are the program's
     ActionScene::Set(Keys::DefaultDestinationFolder, scene / L"Sicherungen");
     const std::wstring other = ProfilesFolder() + L"\\Anna", own = _wgetenv(L"USERPROFILE") + std::wstring(L"\\Sysreg");
-    ActionScene::Touch(other + L"\\Sysreg\\Erdnt.exe"); // the recording host's registered user
+    ActionScene::Touch(other + L"\\Sysreg\\Erdnt.exe");
+    const std::wstring userInfo = L"Software\\Microsoft\\MS Setup (ACME)\\User Info";
+    UniqueKey key; // the registered user's name, as an office suite writes it
+    RegCreateKeyExW(HKEY_CURRENT_USER, userInfo.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr);
+    ASSERT_TRUE(RegistryWriteValue(HKEY_CURRENT_USER, userInfo, L"DefName", L"Anna"));
     EXPECT_FALSE(RestoreAvailable(scene.Path()));
     for (const auto& [name, age] : {std::pair{L"01-12-2026", 30}, {L"25-11-2026", 40}}) {
         const std::wstring backup = scene / (std::wstring(L"Sicherungen\\") + name);
         ActionScene::Touch(backup + L"\\Erdnt.exe");
         ActionScene::Age(backup, age);
     }
-    ActionScene::Touch(scene / L"Sicherungen\\Papierkorb\\x"); // no restorer: no backup
     ASSERT_TRUE(RestoreAvailable(scene.Path()));
     RecordingHost manual({IDYES});
     bWiederherstellen_Click(manual);
     std::filesystem::remove_all(other);
+    RegistryDeleteValue(HKEY_CURRENT_USER, userInfo, L"DefName");
     EXPECT_TRUE(manual.questions.empty());
     ASSERT_EQ(manual.listed.size(), 2u);
     EXPECT_EQ(FolderOfEntry(manual.listed[manual.listSelection]), scene / L"Sicherungen\\01-12-2026");

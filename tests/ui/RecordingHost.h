@@ -73,7 +73,7 @@ struct RecordingHost : ActionHost, LogonTasks {
         EndProgram(0);
     }
     void EndProgram(int code) override { exitCode = code; }
-    std::wstring UserForProfiles() override { return L"Anna"; }
+    void LookUpUser() override {}
     // The clean-up's work, with its questions asked here.
     void ShowCleanupWindow() override { Cleanup(*this).ShowModal(); }
     void ShowCleanupRunning(bool) override {}
