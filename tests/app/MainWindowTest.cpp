@@ -30,10 +30,8 @@ TEST(StartUp, AutoBacksUpOnceADayWithoutAWindow) {
     Program missing(scenario.Program(), L"/Auto");
     EXPECT_TRUE(missing.Answer(IDOK) && missing.Exit() == 0u) << "the missing Autoback is reported";
     CopyTo(scenario / L"AUTOBACK.EXE");
-    for (const wchar_t* arguments : {L"/AUTO", L"-x /aUtO"}) {
-        Program program(scenario.Program(), arguments);
-        EXPECT_EQ(program.Exit(), 0u) << "without waiting in a window";
-    }
+    for (const wchar_t* arguments : {L"/AUTO", L"-x /aUtO"})
+        EXPECT_EQ(Program(scenario.Program(), arguments).Exit(), 0u) << "without waiting in a window";
     const auto log = scenario.Log();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].line, L"\"" + scenario / L"Autoback.exe\" \"" + old + L"\\#Date#\" sysreg curuser otherusers " +

@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 // Everyone, Authenticated Users, Users and INTERACTIVE, each with each right to change (write, append, delete, delete
-// in a folder, change permissions, take over, the generic rights); then DACLs that give none of them such a right, or
-// all.
+// in a folder, change permissions, take over, the generic rights); then DACLs that give them none or all.
 TEST(FileSecurityTest, AnyRightToChangeOfAGroupOfEveryAccountCounts) {
     const auto mayChange = [](const std::wstring& sddl) {
         PSECURITY_DESCRIPTOR descriptor = nullptr;
