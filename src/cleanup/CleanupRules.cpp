@@ -134,7 +134,9 @@ std::wstring CleanupReport(const Removal& removal) {
     if (removal.removed == 0)
         return kept.empty() ? L"Es konnten keine temporären Registrierungsdateien gefunden werden.   " : kept;
     const std::wstring removed =
-        std::to_wstring(removal.removed) + L" temporäre Registrierungsdateien wurden vollständig entfernt.   ";
+        removal.removed == 1
+            ? L"1 temporäre Registrierungsdatei wurde vollständig entfernt.   "
+            : std::to_wstring(removal.removed) + L" temporäre Registrierungsdateien wurden vollständig entfernt.   ";
     return kept.empty() ? removed : removed + L"\n" + kept;
 }
 

@@ -23,7 +23,9 @@ int ShowMessage(HWND owner, std::initializer_list<std::wstring_view> lines, cons
 
 namespace {
 
-std::wstring SystemDescription(DWORD code) {
+// The system's text for the code. Its inserts are never handed to FormatMessage, which would read one
+// argument for each "%n" the text holds: "%1", the file the text speaks of, is filled in here.
+std::wstring SystemDescription(DWORD code, std::wstring_view file = {}) {
     wchar_t* buffer = nullptr;
     const DWORD length =
         FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -32,17 +34,23 @@ std::wstring SystemDescription(DWORD code) {
     LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();
-    return text;
+    std::wstring filled;
+    for (size_t at = 0; at < text.size(); ++at)
+        if (!file.empty() && text.compare(at, 2, L"%1") == 0 && (at + 2 == text.size() || !iswdigit(text[at + 2])))
+            filled += file, ++at;
+        else
+            filled += text[at];
+    return filled;
 }
 
 } // namespace
 
-std::wstring FailureReason(DWORD error) {
+std::wstring FailureReason(DWORD error, std::wstring_view file) {
     // ERROR_ELEVATION_REQUIRED, which Vista brought: headers for XP lack it.
     constexpr DWORD kElevationRequired = 740;
     if (error == kElevationRequired)
         return kNeedsAdministrator;
-    const std::wstring description = SystemDescription(error);
+    const std::wstring description = SystemDescription(error, file);
     return description.empty() ? L"Fehler " + std::to_wstring(error) + L"." : description;
 }
 

@@ -13,8 +13,9 @@ std::wstring JoinLines(std::initializer_list<std::wstring_view> lines);
 // Shows the message and returns the answer (IDOK, IDCANCEL, IDRETRY, IDYES, IDNO).
 int ShowMessage(HWND owner, std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style);
 
-// Why a system call failed, in the system's words; for a missing elevation, what the user can do.
-std::wstring FailureReason(DWORD error);
+// Why a system call failed, in the system's words with the file it concerns filled in; for a missing
+// elevation, what the user can do.
+std::wstring FailureReason(DWORD error, std::wstring_view file = {});
 
 // "Error: <number>. <description>" titled with the failed operation's name.
 std::wstring UnexpectedErrorText(const std::exception& failure);

@@ -25,7 +25,7 @@ bool StoreChosenFolder(Prompts& prompts, const wchar_t* key, const std::wstring&
         return true;
     const DWORD error = GetLastError();
     prompts.Ask({L"Der Ordner ''" + folder + L"'' konnte nicht in den Einstellungen gespeichert werden.   ",
-                 FailureReason(error)},
+                 FailureReason(error, ProgramSettingsFile())},
                 title, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

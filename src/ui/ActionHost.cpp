@@ -6,7 +6,7 @@ bool ActionHost::StartTool(const std::wstring& executable, const std::wstring& c
     const DWORD error = Start(executable, commandLine, showCommand);
     if (error == ERROR_SUCCESS)
         return true;
-    Ask({L"Das Programm ''" + executable + L"'' konnte nicht gestartet werden.   ", FailureReason(error)},
+    Ask({L"Das Programm ''" + executable + L"'' konnte nicht gestartet werden.   ", FailureReason(error, executable)},
         kProgramTitle, MB_OK | MB_ICONSTOP);
     return false;
 }

@@ -50,3 +50,7 @@ TEST(ProfileUsersTest, LeavesOutServiceProfilesAndSelectsTheAccount) {
         EXPECT_EQ(ProfileUsers(profiles, subfolders, account).selected, selected) << account;
     EXPECT_EQ(ProfileUsers(profiles, {}, L"bert").selected, -1);
 }
+
+TEST(CleanupReportTest, OneFileIsToldInTheSingular) {
+    EXPECT_EQ(CleanupReport({1, 0}), L"1 temporäre Registrierungsdatei wurde vollständig entfernt.   ");
+}

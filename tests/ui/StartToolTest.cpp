@@ -47,3 +47,13 @@ TEST(HandOverTest, OnlyAToolThatStartedEndsTheProgram) {
         }
     std::filesystem::current_path(current);
 }
+
+// The system's reason names the file it speaks of.
+TEST(HandOverTest, TheReasonNamesTheTool) {
+    RecordingHost host;
+    host.startError = ERROR_BAD_EXE_FORMAT;
+    host.StartTool(L"C:\\Tools\\X.EXE", L"X.EXE", SW_SHOWNORMAL);
+    const std::wstring reason = host.questions.at(0).substr(host.questions[0].find(L'\n'));
+    EXPECT_TRUE(reason.find(L"C:\\Tools\\X.EXE") != std::wstring::npos && reason.find(L"%1") == std::wstring::npos)
+        << reason;
+}
