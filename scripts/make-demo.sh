@@ -18,10 +18,13 @@ for tool in ERUNT.EXE NTREGOPT.EXE AUTOBACK.EXE PAGEDFRG.EXE Erdnt.exe Notepad.e
             Prefetch/WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE; do
     cp "$standin" "$demo/$tool"
 done
-touch -d '2008-03-01 09:30' "$demo/Backup/2008-03-01"
-touch -d '2008-03-07 14:05' "$demo/Backup/2008-03-07"
 printf 'Erunt 1.1j - Versionshinweise (Demo)\r\n' > "$demo/ERUNT.TXT"
+# A backup is dated by the Erdnt.Inf ERUNT writes into it.
 printf 'Demo\r\n' > "$demo/Sysreg/Erdnt.inf"
+printf 'Demo\r\n' > "$demo/Backup/2008-03-07/Erdnt.Inf"
+touch -d '2008-03-01 09:30' "$demo/Backup/2008-03-01"
+touch -d '2008-03-07 14:05' "$demo/Backup/2008-03-07/Erdnt.Inf" "$demo/Backup/2008-03-07"
+touch -d '2008-03-09 08:15' "$demo/Sysreg/Erdnt.inf"
 printf '<html><body>Demo</body></html>\r\n' > "$demo/Patches/vrnPatchLoader.hta"
 
 # Folders as Wine sees them: the demo lies on drive Z:.

@@ -63,7 +63,10 @@ std::vector<ListedBackup> ManualBackupsIn(const std::wstring& folder) {
         return backups;
     for (const std::wstring& subfolder : Subfolders(folder)) {
         std::wstring name = LastPathPart(subfolder);
-        const auto changed = LastWritten(subfolder);
+        // A folder's time changes whenever anything in it does, a run of its restorer too.
+        auto changed = LastWritten(subfolder + L"\\Erdnt.Inf");
+        if (!changed)
+            changed = LastWritten(subfolder);
         if (!IsAutomaticBackupFolder(name) && changed && HoldsRestorer(subfolder))
             backups.push_back({std::move(name), subfolder, *changed});
     }

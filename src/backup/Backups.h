@@ -25,6 +25,7 @@ std::optional<Backup> AutomaticBackupToRestore();
 
 struct ListedBackup {
     std::wstring name, folder;
+    // When ERUNT wrote it: the time of its Erdnt.Inf, or the folder's where that cannot be read.
     SYSTEMTIME changed;
 };
 // The folder the list of manual backups shows: the backup root in ERUNT's
@@ -32,7 +33,7 @@ struct ListedBackup {
 std::wstring ManualBackupFolder(const std::wstring& shownBefore);
 // The manual backups in a folder, by name: subfolders holding Erdnt.exe, except "Sysreg".
 std::vector<ListedBackup> ManualBackupsIn(const std::wstring& folder);
-// The backup changed last; 0 for an empty list.
+// The backup made last; 0 for an empty list.
 size_t NewestListed(const std::vector<ListedBackup>& backups);
 
 // Restore has something to offer: an automatic backup in any place, or a manual one.
