@@ -72,12 +72,14 @@ void Root::WarnOfAnOverdueBackup() {
     const auto newest = NewestAutomaticBackup(SysregIn(ProgramFolder()));
     if (!newest || !newest->saved || !AutomaticBackupOverdue(*newest->saved, now) || !AutomaticBackupIsOn(Tasks()))
         return;
-    ShowMessage(nullptr,
-                {L"Die letzte automatische Sicherung der Registrierung wurde am " + DayMonthYear(*newest->saved) +
-                     L" gespeichert.   ",
-                 L"Seitdem wurde bei der Anmeldung keine Sicherung mehr durchgeführt.",
-                 L"Bitte überprüfen Sie die Einstellung ''Automatische Sicherungen''."},
-                kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+    if (ShowMessage(nullptr,
+                    {L"Die letzte automatische Sicherung der Registrierung wurde am " + DayMonthYear(*newest->saved) +
+                         L" gespeichert.   ",
+                     L"Seitdem wurde bei der Anmeldung keine Sicherung mehr durchgeführt: Die Aufgabe, die bei der "
+                     L"Anmeldung sichert, funktioniert möglicherweise nicht mehr.",
+                     L"Möchten Sie die Registrierung jetzt sichern ?"},
+                    kProgramTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+        StartAutomaticBackupNow(*this);
 }
 
 // Started with "/Auto" at log-on: back up the registry once a day without ever

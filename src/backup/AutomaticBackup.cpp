@@ -127,9 +127,7 @@ bool SwitchOn(ActionHost& host) {
     if (host.Ask({L"Möchten Sie die erste Sicherung der Registrierung sofort durchführen ?   "}, kEruntTitle,
                  MB_YESNO | MB_ICONQUESTION) == IDNO)
         return false;
-    if (host.StartTool(AutobackPath(eruntFolder),
-                       AutobackCommandLine(eruntFolder, ProgramFolder(), AutobackRun::FirstBackup), SW_SHOWNORMAL))
-        host.Wait(1);
+    StartAutomaticBackupNow(host);
     return true;
 }
 
@@ -157,6 +155,13 @@ bool AutomaticBackupIsOn(LogonTasks& tasks) {
         return task && StartsThisProgram(*task);
     };
     return std::any_of(views.begin(), views.end(), EntryIn) || backsUp(OwnTaskName()) || backsUp(kTaskName);
+}
+
+void StartAutomaticBackupNow(ActionHost& host) {
+    const std::wstring eruntFolder = EruntFolder();
+    if (host.StartTool(AutobackPath(eruntFolder),
+                       AutobackCommandLine(eruntFolder, ProgramFolder(), AutobackRun::FirstBackup), SW_SHOWNORMAL))
+        host.Wait(1);
 }
 
 // AUTOBACK is needed only to switch on: an entry is always offered for removal.
