@@ -1,42 +1,56 @@
 #include "app/Label.h"
 
 #include "services/UniqueHandle.h"
+#include "ui/Windows.h"
 
+#include <commctrl.h>
 #include <string>
 #include <windowsx.h>
 
 namespace {
-constexpr wchar_t kClassName[] = L"HivoraLabel";
 // A key held down repeats; only its first press counts.
 constexpr LPARAM kKeyWasDown = 1 << 30;
 } // namespace
 
+// The system's classes announce double clicks: the second press of a double
+// click comes as WM_LBUTTONDBLCLK, and a double click acts once. Every message
+// that draws or takes input is answered here; the rest keeps the class's meaning.
 bool Label::Create(HWND parent, int id, const wchar_t* caption, const RECT& place, HFONT font, Kind kind,
                    RootSurface& surface, bool visible) {
     surface_ = &surface;
     font_ = font;
     kind_ = kind;
-    const DWORD style = WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | (kind == Kind::Button ? WS_TABSTOP : 0);
-    // With double clicks announced, the second press of a double click comes
-    // as WM_LBUTTONDBLCLK: a double click acts once.
-    return RegisterClass(kClassName, nullptr, nullptr, nullptr, CS_DBLCLKS) &&
-           CreateChild(kClassName, caption, style, parent, id, place);
+    const bool button = kind == Kind::Button;
+    const DWORD style =
+        WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | (button ? WS_TABSTOP | BS_OWNERDRAW : SS_NOTIFY | SS_NOPREFIX);
+    window_ = CreateControl(parent, id, button ? L"BUTTON" : L"STATIC", caption, style, place, font);
+    return window_ && SetWindowSubclass(window_, Proc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void Label::SetTextColour(COLORREF colour) {
+void Label::SetTextColour(COLORREF colour, int contrastColour) {
     colour_ = colour;
+    contrastColour_ = contrastColour;
     InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+LRESULT CALLBACK Label::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, Proc, 0);
+        reinterpret_cast<Label*>(self)->window_ = nullptr;
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    return reinterpret_cast<Label*>(self)->HandleMessage(message, wParam, lParam);
 }
 
 void Label::Paint(HDC dc) {
     surface_->PaintBackground(dc, Handle());
     RECT client;
     GetClientRect(Handle(), &client);
-    const int length = GetWindowTextLengthW(Handle());
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(Handle(), text.data(), length + 1)));
+    const std::wstring text = WindowText(Handle());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, IsWindowEnabled(Handle()) ? colour_ : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, !IsWindowEnabled(Handle()) ? GetSysColor(COLOR_GRAYTEXT)
+                     : HighContrast()           ? GetSysColor(contrastColour_)
+                                                : colour_);
     const SelectedObject selectedFont(dc, font_);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
     // The keyboard's place: a dotted frame around the focused button.
@@ -48,8 +62,12 @@ void Label::Paint(HDC dc) {
 
 LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-        return Painted([this](HDC dc, const RECT&) { Paint(dc); });
+    case WM_PAINT: {
+        PAINTSTRUCT painting;
+        Paint(BeginPaint(Handle(), &painting));
+        EndPaint(Handle(), &painting);
+        return 0;
+    }
     case WM_PRINTCLIENT:
         Paint(reinterpret_cast<HDC>(wParam));
         return 0;
@@ -59,7 +77,7 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         InvalidateRect(Handle(), nullptr, FALSE);
-        return 0;
+        return DefSubclassProc(Handle(), message, wParam, lParam);
     case WM_GETDLGCODE: {
         // Enter and Space press the button; every other key keeps its dialog meaning.
         const auto* key = reinterpret_cast<const MSG*>(lParam);
@@ -68,17 +86,20 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return pressKey ? DLGC_WANTMESSAGE : 0;
     }
     case WM_KEYDOWN:
-        if (kind_ == Kind::Button && (wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & kKeyWasDown))
+    case WM_KEYUP:
+        if (wParam != VK_RETURN && wParam != VK_SPACE)
+            return DefSubclassProc(Handle(), message, wParam, lParam);
+        if (message == WM_KEYDOWN && kind_ == Kind::Button && !(lParam & kKeyWasDown))
             surface_->ButtonPressedByKey(GetDlgCtrlID(Handle()));
         return 0;
     case WM_SETTEXT: {
-        const LRESULT result = DefaultHandling(message, wParam, lParam);
+        const LRESULT result = DefSubclassProc(Handle(), message, wParam, lParam);
         InvalidateRect(Handle(), nullptr, FALSE);
         return result;
     }
     case WM_SETCURSOR:
         // The main window decides first (an action's hourglass).
-        if (DefaultHandling(message, wParam, lParam))
+        if (SendMessageW(GetParent(Handle()), message, wParam, lParam))
             return TRUE;
         if (kind_ == Kind::Button && buttonCursor_) {
             SetCursor(buttonCursor_);
@@ -119,6 +140,6 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         pressed_ = false;
         return 0;
     default:
-        return DefaultHandling(message, wParam, lParam);
+        return DefSubclassProc(Handle(), message, wParam, lParam);
     }
 }

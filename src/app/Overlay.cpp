@@ -1,5 +1,9 @@
 #include "app/Overlay.h"
 
+#include "ui/Windows.h"
+
+#include <string>
+
 namespace {
 constexpr wchar_t kClassName[] = L"HivoraOverlay";
 }
@@ -7,8 +11,13 @@ constexpr wchar_t kClassName[] = L"HivoraOverlay";
 bool Overlay::Create(HWND parent, int id, const RECT& place, HWND coveredButton, RootSurface& surface) {
     surface_ = &surface;
     coveredButton_ = coveredButton;
+    // A screen reader names it after the button it covers.
+    std::wstring name = WindowText(coveredButton);
+    while (!name.empty() && name.back() == L' ')
+        name.pop_back();
+    name += L" (nicht verfügbar)";
     return RegisterClass(kClassName, nullptr, LoadCursorW(nullptr, IDC_ARROW)) &&
-           CreateChild(kClassName, L"", WS_CLIPSIBLINGS, parent, id, place);
+           CreateChild(kClassName, name.c_str(), WS_CLIPSIBLINGS, parent, id, place);
 }
 
 void Overlay::Paint(HDC dc) {

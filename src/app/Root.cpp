@@ -1,6 +1,7 @@
 #include "app/Root.h"
 
 #include "app/Artwork.h"
+#include "app/BackupState.h"
 #include "app/ButtonActions.h"
 #include "backup/Backups.h"
 #include "services/BrowseFolders2k.h"
@@ -28,6 +29,12 @@ constexpr UINT_PTR kHoverTimer = 1;
 constexpr INT kBackupListTabStops[] = {10, 65, 200};
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
+// What the list does with the keys, and the name a screen reader reads for it.
+constexpr wchar_t kBackupListHint[] =
+    L"Pfeiltasten: Sicherung wählen\nEingabe, Doppelklick: wiederherstellen\nEsc, Rechtsklick: Liste schließen";
+constexpr wchar_t kBackupListName[] = L"Manuelle Sicherungen";
+// A key held down repeats; only its first press counts.
+constexpr LPARAM kKeyWasDown = 1 << 30;
 
 RECT Pixels(const TwipRect& twips, int dpi) {
     const auto scale = [dpi](int value) { return TwipsToPixels(value, dpi); };
@@ -43,6 +50,11 @@ RECT CentredFrame(int dpi) {
     RECT work = {};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     return CentredOn(work, width, height);
+}
+
+void SetTabStop(HWND window, bool stop) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    SetWindowLongPtrW(window, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
 const ButtonLayout& LayoutOf(int buttonId) {
@@ -87,7 +99,6 @@ void Root::CreateControls() {
     createLocFont_ = CreateUiFont(L"Tahoma", L"Arial", 113, true, dpi_);
     stateFont_ = CreateUiFont(L"Trebuchet MS", L"Tahoma", 113, false, dpi_);
     listFont_ = CreateUiFont(L"Tahoma", L"Arial", 98, false, dpi_);
-    panelBrush_.reset(CreateSolidBrush(kPanelColour));
 
     for (size_t index = 0; index < kButtons.size(); ++index)
         buttons_[index].Create(Handle(), kButtons[index].id, kButtons[index].caption,
@@ -111,24 +122,33 @@ void Root::CreateControls() {
     const RECT panel = Pixels(kTooltipPanel, dpi_);
     description_.Create(Handle(), panel, Pixels(kTooltipText, dpi_), descriptionFont_.get());
 
-    backups_ = CreateControl(Handle(), IDC_LBACKUPS, L"LISTBOX", L"",
-                             WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, panel,
-                             listFont_.get());
+    // The hint lies above the list, and before it among the windows, where a screen reader looks for its label.
+    RECT hint = panel, list = panel;
+    hint.bottom = list.top = panel.top + 3 * TextLineHeight(listFont_.get()) + 4;
+    backupHint_ = CreateControl(Handle(), IDC_LHINWEIS, L"STATIC", kBackupListHint,
+                                WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX, hint, listFont_.get());
+    backups_ =
+        CreateControl(Handle(), IDC_LBACKUPS, L"LISTBOX", kBackupListName,
+                      WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
+                      list, listFont_.get());
+    SetAccessibleName(backups_, kBackupListName);
     SendMessageW(backups_, LB_SETTABSTOPS, std::size(kBackupListTabStops),
                  reinterpret_cast<LPARAM>(kBackupListTabStops));
     SetWindowSubclass(backups_, BackupListProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void Root::SetButtonColour(int buttonId, COLORREF colour) {
+// Available black, unavailable light blue; in high contrast the system's text and grey text.
+void Root::ShowButtonAvailable(int buttonId, bool available) {
     for (Label& button : buttons_)
         if (GetDlgCtrlID(button.Handle()) == buttonId)
-            button.SetTextColour(colour);
+            button.SetTextColour(available ? RGB(0, 0, 0) : kUnavailableColour,
+                                 available ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
 }
 
 // A tool whose folder was never set: the unavailable look under its overlay.
 void Root::MarkUnavailable(int buttonId, int overlayId) {
     ShowWindow(Control(overlayId), SW_SHOWNA);
-    SetButtonColour(buttonId, kUnavailableColour);
+    ShowButtonAvailable(buttonId, false);
     EnableWindow(Control(buttonId), FALSE);
 }
 
@@ -136,17 +156,26 @@ void Root::MarkUnavailable(int buttonId, int overlayId) {
 // enabled, so that its description still shows; an available one is black with
 // its overlay hidden.
 void Root::ShowAvailable(int buttonId, int overlayId, bool available) {
-    SetButtonColour(buttonId, available ? RGB(0, 0, 0) : kUnavailableColour);
+    ShowButtonAvailable(buttonId, available);
     EnableWindow(Control(buttonId), TRUE);
+    // The keyboard passes a button it cannot press.
+    SetTabStop(Control(buttonId), available);
     ShowWindow(Control(overlayId), available ? SW_HIDE : SW_SHOWNA);
 }
 
 // A backup may appear while the program runs: AUTOBACK and ERUNT work on after the action that started them.
-void Root::ShowRestoreAvailable() {
-    EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(state_.listedFolder));
+void Root::ShowBackupState() {
+    const BackupState backups = ReadBackupState(tasks_, state_.listedFolder);
+    EnableButton(IDC_BWIEDERHERSTELLEN, backups.restorable);
+    description_.SetState(BackupStateText(backups));
 }
 
 void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {
+    if (HighContrast()) {
+        const RECT area = {to.x, to.y, to.x + part.right - part.left, to.y + part.bottom - part.top};
+        FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW));
+        return;
+    }
     const UniqueDc picture(CreateCompatibleDC(dc));
     const SelectedObject selected(picture.get(), background_.get());
     BitBlt(dc, to.x, to.y, part.right - part.left, part.bottom - part.top, picture.get(), part.left, part.top, SRCCOPY);
@@ -165,17 +194,14 @@ void Root::ButtonHovered(int buttonId) {
         return;
     const ButtonLayout& button = LayoutOf(buttonId);
     state_.busy = true;
-    // The panel takes the restore list's place: while the list shows, the panel would hide it from the mouse.
-    if (!IsWindowVisible(description_.Handle()) && !IsWindowVisible(backups_))
-        ShowWindow(description_.Handle(), SW_SHOWNA);
-    description_.SetText(button.description);
+    description_.ShowDescription(button.description);
     // Every hover starts the time afresh: the panel goes T seconds after the last one began.
     SetTimer(Handle(), kHoverTimer, static_cast<UINT>(button.descriptionSeconds * 1000), nullptr);
 }
 
 void Root::EndHover() {
     KillTimer(Handle(), kHoverTimer);
-    ShowWindow(description_.Handle(), SW_HIDE);
+    description_.ShowState();
     state_.busy = false;
 }
 
@@ -187,9 +213,13 @@ template <typename Action> void Root::RunAlone(Action action) {
     acting_ = true;
     action();
     acting_ = false;
+    if (!closing_ && !ending_)
+        ShowBackupState();
 }
 
 void Root::ButtonClicked(int buttonId) {
+    // After a message box or window of the action, the keyboard is back here.
+    lastUsed_ = buttonId;
     for (const ButtonAction& action : kButtonActions)
         if (action.buttonId == buttonId)
             return RunAlone([&] { action.click(*this); });
@@ -279,12 +309,20 @@ void Root::ShowBackupList(const std::vector<std::wstring>& entries, size_t selec
         return;
     SendMessageW(backups_, LB_SETCURSEL, selected, 0);
     EnableWindow(backups_, TRUE);
-    ShowWindow(backups_, SW_SHOW);
+    // The list takes the panel's place, and the keyboard.
     ShowWindow(description_.Handle(), SW_HIDE);
+    ShowWindow(backupHint_, SW_SHOW);
+    ShowWindow(backups_, SW_SHOW);
+    SetFocus(backups_);
 }
 
 void Root::HideBackupList() {
+    const bool focused = GetFocus() == backups_;
     ShowWindow(backups_, SW_HIDE);
+    ShowWindow(backupHint_, SW_HIDE);
+    ShowWindow(description_.Handle(), SW_SHOWNA);
+    if (focused)
+        SetFocus(Control(IDC_BWIEDERHERSTELLEN));
 }
 
 std::wstring Root::SelectedBackup() const {
@@ -306,11 +344,37 @@ void Root::LBackups_MouseDown(int button) {
         ShowWindow(description_.Handle(), SW_HIDE);
 }
 
-// The list tells no parent of a pressed mouse button; this hears it first.
-LRESULT CALLBACK Root::BackupListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR root) {
-    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)
-        reinterpret_cast<Root*>(root)->LBackups_MouseDown(message == WM_RBUTTONDOWN ? kRightButton : kLeftButton);
+// The list tells no parent of a pressed mouse button; this hears it first. Enter restores the chosen
+// backup as a double click does, Escape closes the list as a right click does.
+LRESULT CALLBACK Root::BackupListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR rootData) {
+    auto* root = reinterpret_cast<Root*>(rootData);
+    const auto listKey = [](WPARAM key) { return key == VK_RETURN || key == VK_ESCAPE; };
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        root->LBackups_MouseDown(message == WM_RBUTTONDOWN ? kRightButton : kLeftButton);
+        break;
+    case WM_GETDLGCODE: {
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        const LRESULT code = DefSubclassProc(list, message, wParam, lParam);
+        return key && key->message == WM_KEYDOWN && listKey(key->wParam) ? code | DLGC_WANTMESSAGE : code;
+    }
+    case WM_KEYDOWN:
+        // Held down, the Enter that showed the list would restore at once.
+        if (!listKey(wParam))
+            break;
+        if (!(lParam & kKeyWasDown))
+            wParam == VK_RETURN ? root->RestoreChosenBackup() : root->LBackups_MouseDown(kRightButton);
+        return 0;
+    default:
+        break;
+    }
     return DefSubclassProc(list, message, wParam, lParam);
+}
+
+void Root::RestoreChosenBackup() {
+    RunAlone([this] { LBackups_DblClick(*this); });
 }
 
 LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -320,12 +384,20 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE)
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (IsChild(Handle(), GetFocus()))
+                lastUsed_ = GetDlgCtrlID(GetFocus());
             return 0;
-        ShowRestoreAvailable();
-        // Back in the window, the keyboard starts at the first button it can use.
-        if (!IsChild(Handle(), GetFocus()))
-            SetFocus(GetNextDlgTabItem(Handle(), nullptr, FALSE));
+        }
+        ShowBackupState();
+        // Back in the window, the keyboard is where it was, on the button last used: never on a
+        // restart that one Enter too many would start.
+        if (!IsChild(Handle(), GetFocus())) {
+            const HWND last = Control(lastUsed_);
+            const bool usable =
+                IsWindowVisible(last) && IsWindowEnabled(last) && (GetWindowLongPtrW(last, GWL_STYLE) & WS_TABSTOP);
+            SetFocus(usable ? last : GetNextDlgTabItem(Handle(), nullptr, FALSE));
+        }
         return 0;
     case WM_SETCURSOR:
         // The hourglass holds over every child while an action asks for it.
@@ -336,8 +408,7 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<HWND>(wParam) == Handle() ? DefaultHandling(message, wParam, lParam) : FALSE;
     case WM_MOUSEMOVE:
         // Over the bare window (or a disabled button): the description goes at once.
-        description_.SetText(L"");
-        ShowWindow(description_.Handle(), SW_HIDE);
+        description_.ShowState(true);
         return 0;
     case WM_TIMER:
         if (wParam == kHoverTimer)
@@ -345,14 +416,16 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDC_LBACKUPS && HIWORD(wParam) == LBN_DBLCLK)
-            RunAlone([this] { LBackups_DblClick(*this); });
+            RestoreChosenBackup();
         return 0;
-    case WM_CTLCOLORLISTBOX: {
-        const auto dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, RGB(255, 255, 255));
-        SetBkColor(dc, kPanelColour);
-        return reinterpret_cast<LRESULT>(panelBrush_.get());
-    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+        return reinterpret_cast<LRESULT>(description_.Colours(reinterpret_cast<HDC>(wParam)));
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+        // High contrast switched on or off, or its colours changed.
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return 0;
     case WM_CLOSE:
         EndProgram(0);
         return 0;

@@ -55,11 +55,13 @@ private:
     void WarnOfAnOverdueBackup();
     void MarkUnavailable(int buttonId, int overlayId);
     void ShowAvailable(int buttonId, int overlayId, bool available);
-    void ShowRestoreAvailable();
-    void SetButtonColour(int buttonId, COLORREF colour);
+    // The restore button and the state in the panel, as the backups are now.
+    void ShowBackupState();
+    void ShowButtonAvailable(int buttonId, bool available);
     void EndHover();
     template <typename Action> void RunAlone(Action action);
     void LBackups_MouseDown(int button);
+    void RestoreChosenBackup();
     // Copies a part of the background picture (in client coordinates) to a point of the device context.
     void CopyBackground(HDC dc, POINT to, const RECT& part) const;
     static LRESULT CALLBACK BackupListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -75,12 +77,12 @@ private:
     UniqueBitmap background_;
     UniqueCursor handCursor_;
     UniqueFont buttonFont_, titleFont_, descriptionFont_, createLocFont_, stateFont_, listFont_;
-    UniqueBrush panelBrush_;
     std::array<Label, kButtons.size()> buttons_;
     std::array<Overlay, kOverlays.size()> overlays_;
     Label title_, createLoc_, cleanupState_;
     DescriptionPanel description_;
     HWND backups_ = nullptr;
+    HWND backupHint_ = nullptr;
 
     Cleanup cleanup_{*this};
     SharedState state_;
@@ -91,4 +93,6 @@ private:
     bool closing_ = false;
     bool ending_ = false;
     bool waitPointer_ = false;
+    // The control that had the keyboard last; the window opens on the manual backup, which harms nothing.
+    int lastUsed_ = IDC_BSICHERUNGEN;
 };

@@ -24,12 +24,14 @@
 #define IDC_PUPDATES 1022
 #define IDC_PWIEDERHERSTELLEN 1023
 
-// Main window: description panel, restore list, state carriers, title
+// Main window: description panel, restore list and its hint, state carriers, title, backup state
 #define IDC_PTOOLTIPS 1030
 #define IDC_TTOOLTIPS 1031
 #define IDC_LBACKUPS 1032
 #define IDC_SBEREINIGUNG 1033
 #define IDC_LABEL1 1034
+#define IDC_TSTATE 1035
+#define IDC_LHINWEIS 1036
 
 // Settings window, in tab order
 #define IDC_VINSTALL 2001

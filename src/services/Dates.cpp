@@ -21,6 +21,10 @@ std::wstring DayMonthYear(const SYSTEMTIME& date) {
     return Formatted(L"%02u.%02u.%04u", date.wDay, date.wMonth, date.wYear);
 }
 
+std::wstring DayMonthYearTime(const SYSTEMTIME& date) {
+    return DayMonthYear(date) + Formatted(L", %02u:%02u", date.wHour, date.wMinute);
+}
+
 std::wstring EruntDate(const SYSTEMTIME& date, std::wstring_view format, std::wstring_view separator) {
     const std::wstring upper = UpperCase(format);
     const std::pair<std::wstring_view, std::wstring> parts[] = {{L"YYYY", Formatted(L"%04u", date.wYear)},

@@ -9,6 +9,8 @@
 
 // 07.03.2008
 std::wstring DayMonthYear(const SYSTEMTIME& date);
+// 07.03.2008, 14:05
+std::wstring DayMonthYearTime(const SYSTEMTIME& date);
 // The name ERUNT gives a day's backup folder: its date format, in which "/"
 // stands for the separator and yyyy, yy, mm, m, dd and d (in any letter case)
 // for the date's parts. "yyyy/mm/dd" with "-" gives 2008-03-07.

@@ -24,26 +24,32 @@ struct ControlLayout {
     const wchar_t* caption;
     DWORD style;
     int left, top, width, height; // twips
+    // What a screen reader reads where the caption does not say what the control does.
+    const wchar_t* accessibleName = nullptr;
 };
 
 // In tab order; the labels' access keys move the focus to the field after them.
 constexpr ControlLayout kControls[] = {
     {IDC_VINSTALL, L"STATIC", L"&Installationsordner für Erunt/NtRegOpt:", 0, 285, 345, 3240, 210},
     {IDC_TINSTALL, L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY, 270, 585, 5100, 315},
-    {IDC_BINSTALL, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 585, 465, 330},
+    {IDC_BINSTALL, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 585, 465, 330,
+     L"Installationsordner für Erunt wählen"},
     {IDC_VSICHERUNGEN, L"STATIC", L"&Sicherungsordner für Registrierung:", 0, 285, 1035, 2895, 210},
     {IDC_TSICHERUNGEN, L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY, 270, 1275, 5100, 315},
-    {IDC_BSICHERUNGEN_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 1275, 465, 330},
+    {IDC_BSICHERUNGEN_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 1275, 465, 330,
+     L"Sicherungsordner für die Registrierung wählen"},
     {IDC_BSUBFOLDER, L"BUTTON", L"&Unterordner mit aktuellem Datum erstellen ", WS_TABSTOP | BS_AUTOCHECKBOX, 270, 1665,
      4605, 240},
     {IDC_BCOMPLETE, L"BUTTON", L"&Vollständige Datenbanksicherung ", WS_TABSTOP | BS_AUTOCHECKBOX, 270, 1980, 4605,
      240},
     {IDC_VBOOTCLEAN, L"STATIC", L"&Bootoptimierer Installationsordner:", 0, 285, 2385, 2820, 210},
     {IDC_TBOOTCLEAN, L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY, 270, 2625, 5100, 315},
-    {IDC_BBOOTCLEAN_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 2625, 465, 330},
+    {IDC_BBOOTCLEAN_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 2625, 465, 330,
+     L"Installationsordner des Bootoptimierers wählen"},
     {IDC_VCLEANER, L"STATIC", L"&RegCleaner Installationsordner:", 0, 285, 3060, 2520, 210},
     {IDC_TCLEANER, L"EDIT", L"", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_READONLY, 270, 3300, 5100, 315},
-    {IDC_BCLEANER_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 3300, 465, 330},
+    {IDC_BCLEANER_WAEHLEN, L"BUTTON", L"...", WS_TABSTOP | BS_PUSHBUTTON, 5445, 3300, 465, 330,
+     L"Installationsordner von RegCleaner wählen"},
     {IDC_BREADY, L"BUTTON", L"&Ok", WS_TABSTOP | BS_DEFPUSHBUTTON, 3690, 4140, 1140, 395},
     {IDC_BABBRECHEN, L"BUTTON", L"&Abbrechen", WS_TABSTOP | BS_PUSHBUTTON, 4905, 4140, 1140, 395},
     {IDC_FRAME1, L"STATIC", L"", SS_ETCHEDHORZ, 180, 3825 + 75, 5865, 2},
@@ -84,8 +90,10 @@ void Optionen::CreateControls() {
         const RECT place = {TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
                             TwipsToPixels(control.left + control.width, dpi),
                             TwipsToPixels(control.top, dpi) + std::max(1, TwipsToPixels(control.height, dpi))};
-        CreateControl(Handle(), control.id, control.className, control.caption, WS_VISIBLE | control.style, place,
-                      font_.get());
+        const HWND created = CreateControl(Handle(), control.id, control.className, control.caption,
+                                           WS_VISIBLE | control.style, place, font_.get());
+        if (control.accessibleName)
+            SetAccessibleName(created, control.accessibleName);
     }
 }
 

@@ -30,6 +30,14 @@ int ScreenDpi() {
     return GetDeviceCaps(screen.get(), LOGPIXELSX);
 }
 
+int TextLineHeight(HFONT font) {
+    const UniqueWindowDc screen(nullptr);
+    const SelectedObject selected(screen.get(), font);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(screen.get(), &metrics);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
 UniqueFont CreateUiFont(const wchar_t* face, const wchar_t* fallbackFace, int tenthsOfPoint, bool bold, int dpi) {
     return CreateFittingFont(face, fallbackFace, tenthsOfPoint, bold, dpi, {});
 }

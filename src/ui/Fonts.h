@@ -19,3 +19,6 @@ struct TextBox {
 // fallback face is often wider than the face the layout was made for.
 UniqueFont CreateFittingFont(const wchar_t* face, const wchar_t* fallbackFace, int tenthsOfPoint, bool bold, int dpi,
                              std::span<const TextBox> texts);
+
+// The height of one line of text in the font, in pixels.
+int TextLineHeight(HFONT font);

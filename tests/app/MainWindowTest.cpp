@@ -1,5 +1,6 @@
 // The start-up and the main window, driven through the real program.
 #include "Harness.h"
+#include "services/Dates.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +26,9 @@ TEST(StartUp, AutoBacksUpOnceADayWithoutAWindow) {
     WriteBytes(old + L"\\SYSTEM", "");
     const auto marker = WriteBytes(old + L"\\Erdnt.inf", "");
     std::filesystem::last_write_time(marker, std::filesystem::last_write_time(marker) - std::chrono::hours(24 * 8));
-    const auto warning = Program(scenario.Program()).Answer(IDOK);
-    EXPECT_NE(warning.value().text.find(L"keine Sicherung mehr"), std::wstring::npos);
+    Program overdue(scenario.Program()); // Yes backs up at once, with the AUTOBACK that is missing here
+    EXPECT_NE(overdue.Answer(IDYES).value().text.find(L"keine Sicherung mehr"), std::wstring::npos);
+    EXPECT_NE(overdue.Answer(IDOK).value().text.find(L"Autoback.exe"), std::wstring::npos);
     Program missing(scenario.Program(), L"/Auto");
     EXPECT_TRUE(missing.Answer(IDOK) && missing.Exit() == 0u) << "the missing Autoback is reported";
     CopyTo(scenario / L"AUTOBACK.EXE");
@@ -104,29 +106,78 @@ TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     EXPECT_EQ(scenario.Log()[0].path, scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
 }
 
-TEST(MainWindow, KeysWalkAndPressTheButtonsButNotACoveredOne) {
+// The keyboard starts on the backup and comes back to it after its question: one Enter too many never
+// restarts the computer. Tab passes what cannot be pressed: the unconfigured prefetch cleaner and
+// RegCleaner, and restore without a backup under its overlay.
+TEST(MainWindow, KeysWalkAndPressTheButtonsButNeverLandOnARestart) {
     Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE", L"PAGEDFRG.EXE"});
     scenario.RegisterBrowser();
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    std::filesystem::create_directories(scenario / (L"Backup\\" + EruntDate(today, L"yyyy/mm/dd", L"-")));
     Program program(scenario.Program());
     SetForegroundWindow(program.Main());
-    // Tab skips the unconfigured prefetch cleaner. Restore is covered (no backup yet), so its Enter does
-    // nothing: a message box would take the focus, and the next step would never come.
-    const std::pair<int, WORD> steps[] = {{IDC_BOPTIMIERUNG, VK_TAB},      {IDC_BDEFRAGMENT, VK_TAB},
-                                          {IDC_BSICHERUNGEN, VK_TAB},      {IDC_BAUTOSICHERUNG, VK_TAB},
-                                          {IDC_BCLEANER, VK_TAB},          {IDC_BPATCHLOADER, VK_TAB},
-                                          {IDC_BBEREINIGUNG, VK_TAB},      {IDC_BWIEDERHERSTELLEN, VK_RETURN},
-                                          {IDC_BWIEDERHERSTELLEN, VK_TAB}, {IDC_BKONFIGURATION, VK_TAB},
-                                          {IDC_BUPDATES, VK_RETURN},       {IDC_BUPDATES, VK_TAB},
-                                          {IDC_BOPTIMIERUNG, VK_TAB},      {IDC_BDEFRAGMENT, VK_SPACE}};
+    const std::pair<int, WORD> steps[] = {{IDC_BSICHERUNGEN, VK_RETURN}, {IDC_BSICHERUNGEN, VK_TAB},
+                                          {IDC_BAUTOSICHERUNG, VK_TAB},  {IDC_BPATCHLOADER, VK_TAB},
+                                          {IDC_BBEREINIGUNG, VK_TAB},    {IDC_BKONFIGURATION, VK_TAB},
+                                          {IDC_BUPDATES, VK_RETURN},     {IDC_BUPDATES, VK_TAB},
+                                          {IDC_BOPTIMIERUNG, VK_TAB},    {IDC_BDEFRAGMENT, VK_SPACE}};
     for (const auto& [id, key] : steps) {
         ASSERT_TRUE(WaitFor([&] { return GetDlgCtrlID(Focus(program.Main())) == id; })) << id;
         PressKey(key);
+        if (id == IDC_BSICHERUNGEN && key == VK_RETURN) { // today's backup is there: not overwritten
+            ASSERT_NE(program.Answer(IDNO).value().text.find(L"überschreiben"), std::wstring::npos);
+        }
     }
     EXPECT_EQ(program.Exit(), 0u);
     const auto log = scenario.Log(); // the home page by Enter, the defragmenter by Space
     ASSERT_EQ(log.size(), 2u);
     EXPECT_NE((log[0].line + log[1].line).find(kEruntAddress), std::wstring::npos);
     EXPECT_NE((log[0].path + log[1].path).find(L"PAGEDFRG.EXE"), std::wstring::npos);
+}
+
+// Backups made while the program runs are offered and told once the window is active again, each dated
+// by its Erdnt.Inf, not by its folder touched since. The list of them takes the keyboard: Escape puts
+// it away, the arrows choose, Enter restores.
+TEST(MainWindow, TheStateAndTheRestoreListFollowTheBackupsAndTheKeys) {
+    Scenario scenario;
+    scenario.Set(L"DefaultDestinationFolder", scenario / L"Sicherungen");
+    Program program(scenario.Program());
+    SetForegroundWindow(program.Main());
+    const HWND overlay = program.Control(IDC_PWIEDERHERSTELLEN), list = program.Control(IDC_LBACKUPS);
+    ASSERT_TRUE(
+        WaitFor([&] { return IsWindowVisible(overlay) && program.State().find(L"keine") != std::wstring::npos; }));
+    for (const auto& [name, days] : {std::pair{L"2008-03-01", 20}, {L"2008-03-07", 30}}) {
+        const std::wstring backup = scenario / (std::wstring(L"Sicherungen\\") + name);
+        CopyTo(backup + L"\\Erdnt.exe");
+        const auto made = WriteBytes(backup + L"\\Erdnt.Inf", "");
+        std::filesystem::last_write_time(made, std::filesystem::last_write_time(made) - std::chrono::hours(24 * days));
+    }
+    const std::wstring newest = DayMonthYear(*LastWritten(scenario / L"Sicherungen\\2008-03-01\\Erdnt.Inf"));
+    WriteBytes(scenario / L"Sicherungen\\2008-03-07\\Erdnt.log", ""); // as a restorer's run leaves
+    PostMessageW(program.Main(), WM_ACTIVATE, WA_ACTIVE, 0);
+    ASSERT_TRUE(WaitFor([&] {
+        return !IsWindowVisible(overlay) && program.State().find(newest) != std::wstring::npos;
+    })) << program.State();
+    // The newest is chosen in the list that has the keyboard; put away, the keyboard is back on restore.
+    const auto listed = [&](bool shown) {
+        return WaitFor([&] {
+            return IsWindowVisible(list) == shown && SendMessageW(list, LB_GETCURSEL, 0, 0) == 0 &&
+                   GetDlgCtrlID(Focus(list)) == (shown ? IDC_LBACKUPS : IDC_BWIEDERHERSTELLEN);
+        });
+    };
+    for (const WORD key : {VK_TAB, VK_TAB, VK_TAB, VK_RETURN})
+        PressKey(key);
+    ASSERT_TRUE(listed(true));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(listed(false));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(listed(true));
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    ASSERT_EQ(program.Exit(), 0u);
+    ASSERT_EQ(scenario.Log().size(), 1u);
+    EXPECT_EQ(scenario.Log()[0].path, scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The automatic backup entry, restore and the clean-up, clicked in the real window.
 #include "Harness.h"
+#include "services/Dates.h"
 #include "services/LogonTask.h"
 #include "services/WinSystemInfo.h"
 
@@ -54,8 +55,9 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     EXPECT_TRUE(WaitFor([&] {
         return entry(KEY_WOW64_64KEY) ==
                    (on && xp ? std::optional(L"\"" + scenario.Program() + L"\" /Auto") : std::nullopt) &&
-               !entry(KEY_WOW64_32KEY) && SystemLogonTasks().Find(kTask).has_value() == (on && !xp);
-    }));
+               !entry(KEY_WOW64_32KEY) && SystemLogonTasks().Find(kTask).has_value() == (on && !xp) &&
+               program.State().find(on ? L"eingeschaltet" : L"ausgeschaltet") != std::wstring::npos;
+    })) << program.State();
     if (!row.autoback) {
         EXPECT_TRUE(program.Settled() && scenario.Log().empty());
         return;
@@ -64,6 +66,9 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
               L"\"" + scenario / L"Autoback.exe\" \"" + scenario / L"Sysreg\\#Date#\" " + row.autoback);
     // AUTOBACK may finish after the action, which takes no click while it waits: active, the window looks again.
     PostMessageW(program.Main(), WM_ACTIVATE, WA_ACTIVE, 0);
+    SYSTEMTIME today;
+    GetLocalTime(&today);
+    EXPECT_TRUE(WaitFor([&] { return program.State().find(DayMonthYear(today)) != std::wstring::npos; }));
     ASSERT_TRUE(WaitFor([&] {
         Click(program.Control(IDC_BWIEDERHERSTELLEN));
         return (box = program.WaitBox(1000)) && box->text.find(L"automatische") != std::wstring::npos;

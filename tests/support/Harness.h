@@ -219,6 +219,7 @@ public:
     }
     HWND Control(int id) { return GetDlgItem(Main(), id); }
     std::wstring Description() { return Text(GetDlgItem(Control(IDC_PTOOLTIPS), IDC_TTOOLTIPS)); }
+    std::wstring State() { return Text(GetDlgItem(Control(IDC_PTOOLTIPS), IDC_TSTATE)); }
     std::optional<Box> WaitBox(int milliseconds = kPatience) {
         const HWND window = Window(L"#32770", milliseconds);
         if (!window)
