@@ -123,8 +123,8 @@ TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
 
 // Restore offers the newest automatic backup of the first place that holds one: of the dated folders
 // and the one-folder form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only
-// ever the account's own, never that of the registered user's name. Without an automatic backup the
-// manual ones are listed at once, the newest selected by when it was made: names with the day first sort by day.
+// ever the account's own, never that of the registered user's name. Without one the manual ones are listed
+// at once, the newest by its Erdnt.Inf (else its folder) selected: names with the day first sort by day.
 TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     ActionScene scene; // ERUNT's settings are the program's
     ActionScene::Set(Keys::DefaultDestinationFolder, scene / L"Sicherungen");
@@ -135,7 +135,6 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     RegCreateKeyExW(HKEY_CURRENT_USER, userInfo.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr);
     ASSERT_TRUE(RegistryWriteValue(HKEY_CURRENT_USER, userInfo, L"DefName", L"Anna"));
     EXPECT_FALSE(RestoreAvailable(scene.Path()));
-    // Each backup's Erdnt.Inf, when it has one, and its folder, touched since: the Inf dates it.
     for (const auto& [name, infAge, folderAge] :
          {std::tuple{L"01-12-2026", 30, 50}, {L"25-11-2026", 40, 1}, {L"20-11-2026", 0, 35}}) {
         const std::wstring backup = scene / (std::wstring(L"Sicherungen\\") + name);

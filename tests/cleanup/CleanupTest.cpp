@@ -7,24 +7,23 @@
 
 #include <gtest/gtest.h>
 
-// A copy in use stays as it was, hidden and read-only, and the copies after it go all the same, also
-// in the service profiles the system lists for their SIDs and the classes hive from Vista on. The report
-// counts what is gone and says what stays; the program closes only when copies were removed.
+// A copy in use stays as it was, hidden and read-only, and the copies after it go all the same, also in
+// the local service's profile where the system lists it for its SID, and the classes hive from Vista on.
+// The report counts what is gone and says what stays; the program closes only when copies were removed.
 TEST(CleanupTest, CountsOnlyWhatItRemovedAndClosesOnlyThen) {
     const std::wstring config = NativeFolder(SystemDirectory() + L"\\config");
-    ScratchFolder services;
-    const std::wstring profiles = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList\\";
-    for (const wchar_t* sid : {L"S-1-5-19", L"S-1-5-20"}) { // in the view both builds read
-        UniqueKey key;
-        RegCreateKeyExW(HKEY_LOCAL_MACHINE, (profiles + sid).c_str(), 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_64KEY,
-                        nullptr, key.put(), nullptr);
-        RegistryWriteValue(HKEY_LOCAL_MACHINE, profiles + sid, L"ProfileImagePath", services / sid, KEY_WOW64_64KEY);
-    }
+    const std::wstring network = WindowsDirectory() + L"\\ServiceProfiles\\NetworkService";
+    ScratchFolder local; // the local service's profile as the system lists it, in the view both builds read
+    const std::wstring listed = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList\\S-1-5-19";
+    UniqueKey key;
+    RegCreateKeyExW(HKEY_LOCAL_MACHINE, listed.c_str(), 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr,
+                    key.put(), nullptr);
+    RegistryWriteValue(HKEY_LOCAL_MACHINE, listed, L"ProfileImagePath", local.Path(), KEY_WOW64_64KEY);
     std::vector<std::wstring> copies;
     for (const std::wstring& copy :
          {config + L"\\SOFTWARE_BAK_1.DAT", config + L"\\SOFTWARE_BAK_2.DAT", config + L"\\SOFTWARE_BAK_3.DAT",
           _wgetenv(L"LOCALAPPDATA") + std::wstring(L"\\Microsoft\\Windows\\UsrClass.dat_BAK"),
-          services / L"S-1-5-19\\NTUSER.DAT_BAK", services / L"S-1-5-20\\AppData\\Local\\Microsoft\\Windows\\x.DAT_TU"})
+          local / L"NTUSER.DAT_BAK", network + L"\\AppData\\Local\\Microsoft\\Windows\\x.DAT_TU"})
         WriteBytes(copies.emplace_back(copy), "x");
     SetFileAttributesW(copies[1].c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
     const DWORD attributes = GetFileAttributesW(copies[1].c_str());
@@ -36,8 +35,7 @@ TEST(CleanupTest, CountsOnlyWhatItRemovedAndClosesOnlyThen) {
         bBereinigung_Click(host);
         bBereinigung_Click(again);
     }
-    for (const wchar_t* sid : {L"S-1-5-19", L"S-1-5-20"})
-        RegistryDeleteValue(HKEY_LOCAL_MACHINE, profiles + sid, L"ProfileImagePath", KEY_WOW64_64KEY);
+    RegistryDeleteValue(HKEY_LOCAL_MACHINE, listed, L"ProfileImagePath", KEY_WOW64_64KEY);
     EXPECT_EQ(host.questions.back(), L"5 temporäre Registrierungsdateien wurden vollständig entfernt.   \n1 "
                                      L"temporäre Registrierungsdatei konnte nicht entfernt werden, weil sie noch "
                                      L"verwendet wird oder die Rechte dazu fehlen.");
