@@ -2,6 +2,7 @@
 
 #include "services/Text.h"
 
+#include <cwctype>
 #include <new>
 #include <system_error>
 
