@@ -28,6 +28,8 @@ constexpr UINT_PTR kHoverTimer = 1;
 constexpr INT kBackupListTabStops[] = {10, 65, 200};
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
+// Posted once the window is painted: the start's work that the window does not show.
+constexpr UINT kAfterFirstPaint = WM_APP + 1;
 
 RECT Pixels(const TwipRect& twips, int dpi) {
     const auto scale = [dpi](int value) { return TwipsToPixels(value, dpi); };
@@ -67,6 +69,13 @@ bool Root::Create(HINSTANCE instance) {
     CreateControls();
     Form_Load();
     return true;
+}
+
+void Root::Show(int showCommand) {
+    ShowWindow(Handle(), showCommand);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // A posted message is taken before any click or key waiting in the queue.
+    PostMessageW(Handle(), kAfterFirstPaint, 0, 0);
 }
 
 void Root::CreateControls() {
@@ -353,6 +362,9 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetBkColor(dc, kPanelColour);
         return reinterpret_cast<LRESULT>(panelBrush_.get());
     }
+    case kAfterFirstPaint:
+        LookUpUserAtStart();
+        return 0;
     case WM_CLOSE:
         EndProgram(0);
         return 0;
