@@ -73,6 +73,9 @@ bool Root::Create(HINSTANCE instance) {
 
 void Root::Show(int showCommand) {
     ShowWindow(Handle(), showCommand);
+    // Activation looks at the restore button; a window shown inactive looks at it now.
+    if (GetActiveWindow() != Handle())
+        ShowRestoreAvailable();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     // A posted message is taken before any click or key waiting in the queue.
     PostMessageW(Handle(), kAfterFirstPaint, 0, 0);

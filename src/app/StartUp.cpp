@@ -38,7 +38,6 @@ void Root::Form_Load() {
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);
     if (!FileExists(erunt + L"\\ERUNT.EXE"))
         EnableWindow(Control(IDC_BSICHERUNGEN), FALSE);
-    EnableWindow(Control(IDC_BWIEDERHERSTELLEN), RestoreAvailable(state_.listedFolder));
     const bool programFolderHasErunt = FileExists(program + L"\\ERUNT.EXE") && FileExists(program + L"\\NTREGOPT.EXE");
     if (!programFolderHasErunt && !FileExists(erunt + L"\\ERUNT.EXE")) {
         if (ShowMessage(nullptr,
@@ -55,8 +54,8 @@ void Root::Form_Load() {
         RunAutomaticBackup();
         return;
     }
-    for (const int button : {IDC_BWIEDERHERSTELLEN, IDC_BUPDATES})
-        EnableButton(button, IsWindowEnabled(Control(button)));
+    // The restore button is looked at when the window becomes active.
+    EnableButton(IDC_BUPDATES, IsWindowEnabled(Control(IDC_BUPDATES)));
     EnableButton(IDC_BCLEANER, FileExists(ReadProgramSetting(Keys::RegCleaner) + L"\\REGCLEANR.EXE") &&
                                    IsWindowEnabled(Control(IDC_BCLEANER)));
     WarnOfAnOverdueBackup();
