@@ -1,7 +1,8 @@
 // Measures the program as a user meets it, beside Wine's notepad in the same run:
-// the time from start to a visible window, its peak memory at rest, and its
-// processor share while a hover description waits. Prints one "name ours
-// reference" line per figure.
+// the time from start to a visible window (also beside a bare window built the
+// same way, with and without AUTOBACK in the program's folder), its peak memory
+// at rest, and its processor share while a hover description waits. Prints one
+// "name ours reference" line per figure.
 #include "Harness.h"
 #include "resource.h"
 
@@ -52,15 +53,22 @@ double ProcessorShare(const Program& program) {
 } // namespace
 
 int main() {
-    Scenario scenario;
+    // Without AUTOBACK the start asks the Task Scheduler whether the automatic backup is on.
+    Scenario scenario, withAutoback({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
     const std::wstring notepad = SystemDirectory() + L"\\notepad.exe";
-    std::vector<double> ours, notepads;
-    for (int round = 0; round < 11; ++round) {
+    const std::wstring bare = BuildPath(HIVORA_BARE_WINDOW_PATH);
+    // Interleaved, so that a slower moment of the machine falls on every kind of start alike.
+    std::vector<double> ours, oursWithAutoback, bares, notepads;
+    for (int round = 0; round < 21; ++round) {
         std::optional<Program> program;
+        bares.push_back(StartToWindow(program, bare, L"HivoraBareWindow"));
+        oursWithAutoback.push_back(StartToWindow(program, withAutoback.Program(), L"HivoraRoot"));
         ours.push_back(StartToWindow(program, scenario.Program(), L"HivoraRoot"));
         notepads.push_back(StartToWindow(program, notepad, L"Notepad"));
     }
-    std::printf("startup_ms %.0f %.0f\n", Median(ours), Median(notepads));
+    std::printf("startup_ms %.1f %.1f\n", Median(ours), Median(notepads));
+    std::printf("startup_bare_ms %.1f %.1f\n", Median(oursWithAutoback), Median(bares));
+    std::printf("startup_bare_without_autoback_ms %.1f %.1f\n", Median(ours), Median(bares));
 
     std::optional<Program> hivora, notes;
     StartToWindow(hivora, scenario.Program(), L"HivoraRoot");

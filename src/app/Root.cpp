@@ -35,6 +35,8 @@ constexpr wchar_t kBackupListHint[] =
 constexpr wchar_t kBackupListName[] = L"Manuelle Sicherungen";
 // A key held down repeats; only its first press counts.
 constexpr LPARAM kKeyWasDown = 1 << 30;
+// Posted once the window is painted: the start's work that the window does not show.
+constexpr UINT kAfterFirstPaint = WM_APP + 1;
 
 RECT Pixels(const TwipRect& twips, int dpi) {
     const auto scale = [dpi](int value) { return TwipsToPixels(value, dpi); };
@@ -79,6 +81,16 @@ bool Root::Create(HINSTANCE instance) {
     CreateControls();
     Form_Load();
     return true;
+}
+
+void Root::Show(int showCommand) {
+    ShowWindow(Handle(), showCommand);
+    // Activation shows the backups' state and the restore button's look; a window shown inactive shows them now.
+    if (GetActiveWindow() != Handle())
+        ShowBackupState();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // A posted message is taken before any click or key waiting in the queue.
+    PostMessageW(Handle(), kAfterFirstPaint, 0, 0);
 }
 
 void Root::CreateControls() {
@@ -425,6 +437,9 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOLORCHANGE:
         // High contrast switched on or off, or its colours changed.
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        return 0;
+    case kAfterFirstPaint:
+        LookUpUserAtStart();
         return 0;
     case WM_CLOSE:
         EndProgram(0);

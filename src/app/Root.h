@@ -24,6 +24,8 @@ public:
     bool Create(HINSTANCE instance);
     // True once the program is on its way out: the window is never shown then.
     bool Ending() const { return ending_; }
+    // Shows the window and paints it at once; what the first paint does not need runs after it, before any input.
+    void Show(int showCommand);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // ActionHost
@@ -51,6 +53,7 @@ private:
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
     void CreateControls();
     void Form_Load();
+    void LookUpUserAtStart();
     void RunAutomaticBackup();
     void WarnOfAnOverdueBackup();
     void MarkUnavailable(int buttonId, int overlayId);

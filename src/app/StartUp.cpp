@@ -18,11 +18,8 @@
 
 void Root::Form_Load() {
     const std::wstring program = ProgramFolder();
-    // Start-up makes no use of the name; looking it up loads the clean-up
-    // window, which cleans what it finds and stays ready for later look-ups.
-    if (DefaultUserName().empty())
-        cleanup_.SelectedUser(CleanupLoad::LookUpAndStay);
     if (IsWindows9x()) {
+        LookUpUserAtStart();
         ShowMessage(nullptr, {L"Diese Anwendung kann nur unter Microsoft® Windows 2000/XP/Vista verwendet werden.   "},
                     kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
         EndProgram(1);
@@ -41,7 +38,6 @@ void Root::Form_Load() {
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);
     if (!FileExists(erunt + L"\\ERUNT.EXE"))
         EnableWindow(Control(IDC_BSICHERUNGEN), FALSE);
-    EnableWindow(Control(IDC_BWIEDERHERSTELLEN), RestoreAvailable(state_.listedFolder));
     const bool programFolderHasErunt = FileExists(program + L"\\ERUNT.EXE") && FileExists(program + L"\\NTREGOPT.EXE");
     if (!programFolderHasErunt && !FileExists(erunt + L"\\ERUNT.EXE")) {
         if (ShowMessage(nullptr,
@@ -54,14 +50,23 @@ void Root::Form_Load() {
         return;
     }
     if (HasAutoSwitch(ArgumentText(GetCommandLineW()))) {
+        LookUpUserAtStart();
         RunAutomaticBackup();
         return;
     }
-    for (const int button : {IDC_BWIEDERHERSTELLEN, IDC_BUPDATES})
-        EnableButton(button, IsWindowEnabled(Control(button)));
+    // The restore button is looked at when the window becomes active.
+    EnableButton(IDC_BUPDATES, IsWindowEnabled(Control(IDC_BUPDATES)));
     EnableButton(IDC_BCLEANER, FileExists(ReadProgramSetting(Keys::RegCleaner) + L"\\REGCLEANR.EXE") &&
                                    IsWindowEnabled(Control(IDC_BCLEANER)));
     WarnOfAnOverdueBackup();
+}
+
+// Start-up makes no use of the name; looking it up loads the clean-up window, which
+// cleans what it finds and stays ready for later look-ups. A start that shows the
+// window does this once the window is painted; one that ends without it, at once.
+void Root::LookUpUserAtStart() {
+    if (DefaultUserName().empty())
+        cleanup_.SelectedUser(CleanupLoad::LookUpAndStay);
 }
 
 // The log-on run is unseen: a task switched off elsewhere, a moved program or an

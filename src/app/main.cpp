@@ -16,7 +16,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (!root.Create(instance))
         return 1;
     if (!root.Ending())
-        ShowWindow(root.Handle(), showCommand);
+        root.Show(showCommand);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

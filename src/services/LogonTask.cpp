@@ -88,10 +88,12 @@ constexpr wchar_t kDefinition[] = LR"(<?xml version="1.0" encoding="UTF-16"?>
 </Task>
 )";
 
+} // namespace
+
 // The root folder of the tasks; empty where Task Scheduler 2.0 is missing or does not answer.
-class TaskRoot {
+class SystemLogonTasks::Connection {
 public:
-    TaskRoot() {
+    Connection() {
         const VARIANT none = {}; // VT_EMPTY: this computer, this account
         if (SUCCEEDED(CoCreateInstance(__uuidof(TaskScheduler), nullptr, CLSCTX_INPROC_SERVER, __uuidof(ITaskService),
                                        service_.put_void())) &&
@@ -107,7 +109,19 @@ private:
     ComPointer<ITaskFolder> folder_;
 };
 
-} // namespace
+SystemLogonTasks::SystemLogonTasks() = default;
+SystemLogonTasks::~SystemLogonTasks() = default;
+
+template <typename Call> HRESULT SystemLogonTasks::Over(Call call, HRESULT none) {
+    HRESULT result = E_FAIL;
+    for (int attempt = 0; attempt < 2 && FAILED(result) && result != none; ++attempt) {
+        if (attempt > 0 || !connection_)
+            connection_ = std::make_unique<Connection>();
+        if (*connection_)
+            result = call(*connection_);
+    }
+    return result;
+}
 
 // The template is filled in one pass, so that no text is taken for a name.
 std::wstring LogonTaskDefinition(const LogonTask& task) {
@@ -131,9 +145,9 @@ std::wstring LogonTaskDefinition(const LogonTask& task) {
 }
 
 std::optional<LogonTask> SystemLogonTasks::Find(const std::wstring& name) {
-    const TaskRoot root;
     ComPointer<IRegisteredTask> registered;
-    if (!root || FAILED(root->GetTask(Bstr(name).get(), registered.put())))
+    const auto get = [&](const Connection& root) { return root->GetTask(Bstr(name).get(), registered.put()); };
+    if (FAILED(Over(get, HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND))))
         return std::nullopt;
     LogonTask task;
     VARIANT_BOOL enabled = VARIANT_TRUE;
@@ -158,18 +172,19 @@ std::optional<LogonTask> SystemLogonTasks::Find(const std::wstring& name) {
 }
 
 bool SystemLogonTasks::Register(const std::wstring& name, const LogonTask& task) {
-    const TaskRoot root;
-    if (task.account.empty() || !root)
+    if (task.account.empty())
         return false;
-    const VARIANT none = {};
-    ComPointer<IRegisteredTask> registered;
-    return SUCCEEDED(root->RegisterTask(Bstr(name).get(), Bstr(LogonTaskDefinition(task)).get(), TASK_CREATE_OR_UPDATE,
-                                        none, none, TASK_LOGON_INTERACTIVE_TOKEN, none, registered.put()));
+    const auto create = [&](const Connection& root) {
+        const VARIANT none = {};
+        ComPointer<IRegisteredTask> registered;
+        return root->RegisterTask(Bstr(name).get(), Bstr(LogonTaskDefinition(task)).get(), TASK_CREATE_OR_UPDATE, none,
+                                  none, TASK_LOGON_INTERACTIVE_TOKEN, none, registered.put());
+    };
+    return SUCCEEDED(Over(create));
 }
 
 bool SystemLogonTasks::Delete(const std::wstring& name) {
-    const TaskRoot root;
-    return root && SUCCEEDED(root->DeleteTask(Bstr(name).get(), 0));
+    return SUCCEEDED(Over([&](const Connection& root) { return root->DeleteTask(Bstr(name).get(), 0); }));
 }
 
 std::wstring CurrentAccount() {

@@ -4,6 +4,9 @@
 // of the Run key with a filtered token, an administrator's included. Task
 // Scheduler 2.0 (Windows Vista and later) is reached through COM at run time,
 // so the program still loads where it is missing.
+#include <windows.h>
+
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -38,12 +41,26 @@ protected:
     ~LogonTasks() = default;
 };
 
-// The system's Task Scheduler.
+// The system's Task Scheduler, over one connection made at the first call and
+// kept, as each connection costs a noticeable moment; a call that fails over it
+// is tried once more over a new one, in case the service was started again meanwhile.
 class SystemLogonTasks final : public LogonTasks {
 public:
+    SystemLogonTasks();
+    ~SystemLogonTasks();
+    SystemLogonTasks(const SystemLogonTasks&) = delete;
+    SystemLogonTasks& operator=(const SystemLogonTasks&) = delete;
+
     std::optional<LogonTask> Find(const std::wstring& name) override;
     bool Register(const std::wstring& name, const LogonTask& task) override;
     bool Delete(const std::wstring& name) override;
+
+private:
+    class Connection;
+    // The call over the kept connection, and over a new one when it fails for any other reason than
+    // an answer of "none" (no such task). An empty connection answers E_FAIL.
+    template <typename Call> HRESULT Over(Call call, HRESULT none = S_OK);
+    std::unique_ptr<Connection> connection_;
 };
 
 // DOMAIN\name of the account this process runs as; "" when it cannot be read.
