@@ -1,3 +1,4 @@
+#include "services/FileDirPath.h"
 #include "services/IniFiles.h"
 
 #include "ScratchFolder.h"
@@ -28,4 +29,20 @@ TEST(SettingsFormOfFolderTest, IsTheFolderOrItsShortNameOrNone) {
         WriteIniValue(root / L"ERUNT.INI", L"ERUNT", L"InstallFolder", folder);
         EXPECT_EQ(ReadIniValue(root / L"ERUNT.INI", L"ERUNT", L"InstallFolder"), *form) << folder;
     }
+}
+
+// What an ANSI program is handed for a path: the path where it survives the code page, else the short
+// form of the part that has one and the rest where that survives; none where a name has no short form.
+TEST(AnsiReadablePathTest, IsThePathOrItsShortFormOrNone) {
+    const auto shortForm = [](const std::wstring& path) { // only Łukasz has a short name
+        return path == L"C:\\Łukasz" ? std::wstring(L"C:\\LUKASZ~1") : path;
+    };
+    const std::pair<std::wstring, std::optional<std::wstring>> rows[] = {
+        {L"C:\\Jürgen & 50% ^'#", L"C:\\Jürgen & 50% ^'#"},
+        {L"C:\\Łukasz\\ERUNT", L"C:\\LUKASZ~1\\ERUNT"},
+        {L"C:\\Łukasz\\Sysreg\\#Date#", L"C:\\LUKASZ~1\\Sysreg\\#Date#"}, // not made yet
+        {L"C:\\Łukasz\\Şule", std::nullopt},
+        {L"C:\\中文\\ERUNT", std::nullopt}};
+    for (const auto& [path, readable] : rows)
+        EXPECT_EQ(AnsiReadablePath(path, shortForm), readable) << path;
 }
