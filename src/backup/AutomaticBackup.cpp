@@ -1,10 +1,12 @@
 #include "backup/AutomaticBackup.h"
 
+#include "backup/BackupStart.h"
 #include "backup/Backups.h"
 #include "backup/EruntCommands.h"
 #include "backup/ProtectedPlaces.h"
 #include "resource.h"
 #include "services/AppPaths.h"
+#include "services/BackupLock.h"
 #include "services/Dateiexistenz.h"
 #include "services/LogonTask.h"
 #include "services/MessagePump.h"
@@ -112,6 +114,8 @@ bool SwitchOn(ActionHost& host) {
                  kTitle, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    if (!host.FullRightsOrTold())
+        return false;
     if (!LogOnRunProtected(host, L"Die Emergency Recovery Autosicherung kann nicht eingetragen werden.   ", kTitle))
         return false;
     if (host.Ask({L"Die Emergency Recovery Autosicherung kann nun eingetragen werden.   ",
@@ -127,9 +131,14 @@ bool SwitchOn(ActionHost& host) {
     if (host.Ask({L"Möchten Sie die erste Sicherung der Registrierung sofort durchführen ?   "}, kEruntTitle,
                  MB_YESNO | MB_ICONQUESTION) == IDNO)
         return false;
-    if (host.StartTool(AutobackPath(eruntFolder),
-                       AutobackCommandLine(eruntFolder, ProgramFolder(), AutobackRun::FirstBackup), SW_SHOWNORMAL))
+    const auto autoback = ReadableAutobackStart(host, AutobackRun::FirstBackup);
+    BackupLock lock;
+    UniqueKernelHandle started;
+    if (autoback && NoOtherBackupRuns(host, lock, kEruntTitle) &&
+        host.StartTool(autoback->executable, autoback->commandLine, SW_SHOWNORMAL, &started)) {
+        lock.HandTo(started.get());
         host.Wait(1);
+    }
     return true;
 }
 

@@ -66,8 +66,8 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
     }
 }
 
-// Without AUTOBACK.EXE in ERUNT's folder no entry is made. The AUTOBACK that was found there makes the
-// first backup, of the whole registry, into a dated folder in the program's Sysreg, where restore looks.
+// Without AUTOBACK.EXE in ERUNT's folder, or without full rights, no entry is made. The AUTOBACK that was found there
+// makes the first backup, of the whole registry, into a dated folder in the program's Sysreg, where restore looks.
 TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
@@ -78,6 +78,11 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
     EXPECT_FALSE(AutomaticBackupIsOn(missing));
 
     ActionScene::Touch(scene / L"AUTOBACK.EXE");
+    RecordingHost standard({IDYES, IDYES}); // a standard account before Vista: nothing is registered
+    standard.rights = Rights::None;
+    bAutosicherung_Click(standard);
+    EXPECT_FALSE(AutomaticBackupIsOn(standard) ||
+                 standard.questions.at(0).find(L"Administrator") == std::wstring::npos);
     RecordingHost on({IDYES, IDYES});
     bAutosicherung_Click(on);
     ASSERT_EQ(on.started.size(), 1u);
