@@ -31,18 +31,14 @@ TEST(SettingsFormOfFolderTest, IsTheFolderOrItsShortNameOrNone) {
     }
 }
 
-// What an ANSI program is handed for a path: the path where it survives the code page, else the short
-// form of the part that has one and the rest where that survives; none where a name has no short form.
+// An ANSI program is handed the path where it survives the code page, else the short form of the part that
+// has one (only Łukasz here) and the rest where that survives; none where a name has no short form.
 TEST(AnsiReadablePathTest, IsThePathOrItsShortFormOrNone) {
-    const auto shortForm = [](const std::wstring& path) { // only Łukasz has a short name
-        return path == L"C:\\Łukasz" ? std::wstring(L"C:\\LUKASZ~1") : path;
-    };
-    const std::pair<std::wstring, std::optional<std::wstring>> rows[] = {
-        {L"C:\\Jürgen & 50% ^'#", L"C:\\Jürgen & 50% ^'#"},
-        {L"C:\\Łukasz\\ERUNT", L"C:\\LUKASZ~1\\ERUNT"},
-        {L"C:\\Łukasz\\Sysreg\\#Date#", L"C:\\LUKASZ~1\\Sysreg\\#Date#"}, // not made yet
-        {L"C:\\Łukasz\\Şule", std::nullopt},
-        {L"C:\\中文\\ERUNT", std::nullopt}};
-    for (const auto& [path, readable] : rows)
+    const auto shortForm = [](const std::wstring& path) { return path == L"C:\\Łukasz" ? L"C:\\LUKASZ~1" : path; };
+    for (const auto& [path, readable] :
+         {std::pair<std::wstring, std::optional<std::wstring>>{L"C:\\Jürgen &%^'#", L"C:\\Jürgen &%^'#"},
+          {L"C:\\Łukasz\\Sysreg\\#Date#", L"C:\\LUKASZ~1\\Sysreg\\#Date#"},
+          {L"C:\\Łukasz\\Şule", std::nullopt},
+          {L"C:\\中文\\ERUNT", std::nullopt}})
         EXPECT_EQ(AnsiReadablePath(path, shortForm), readable) << path;
 }

@@ -10,13 +10,14 @@ TEST(UserNamesTest, AreNamesOnlyWhenTheyNameNoOtherFolder) {
         EXPECT_FALSE(IsPlainName(name)) << name;
 }
 
+// Vista or later, elevated, in Administrators (not for deny only): full rights, or whether elevation can give them
+// (a filtered administrator's and a standard account's token, a restricted one), or none.
 TEST(RightsTest, FullOnlyElevatedFromVistaOnAndForAnAdministratorBefore) {
-    // Vista or later, elevated, Administrators (not for deny only), and the rights that gives.
-    for (const auto& [vista, elevated, administrator, rights] :
-         {std::tuple{true, true, true, Rights::Full},
-          {true, false, false, Rights::Elevatable}, // a filtered administrator, or a standard account
-          {true, true, false, Rights::Elevatable},  // restricted: Administrators for deny only
-          {false, false, true, Rights::Full},
-          {false, false, false, Rights::None}})
+    using enum Rights;
+    for (const auto& [vista, elevated, administrator, rights] : {std::tuple{true, true, true, Full},
+                                                                 {true, false, false, Elevatable},
+                                                                 {true, true, false, Elevatable},
+                                                                 {false, false, true, Full},
+                                                                 {false, false, false, None}})
         EXPECT_EQ(RightsOf(vista, elevated, administrator), rights) << vista << elevated << administrator;
 }
