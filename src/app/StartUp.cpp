@@ -98,10 +98,11 @@ void Root::WarnOfAnOverdueBackup() {
 void Root::RunAutomaticBackup() {
     const std::wstring program = ProgramFolder();
     SetCurrentDirectoryW(program.c_str());
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    // Today's backup is there, of this run or of one that ran meanwhile: its restorer, and its Erdnt.Inf written today.
+    // Today's backup is there, of this run or of one that ran meanwhile: its restorer, and its Erdnt.Inf
+    // written on the day of asking (AUTOBACK may end after midnight).
     const auto madeToday = [&] {
+        SYSTEMTIME today;
+        GetLocalTime(&today);
         const auto newest = NewestAutomaticBackup(SysregIn(program));
         return !AutomaticBackupDue(newest ? newest->saved : std::nullopt, today);
     };
