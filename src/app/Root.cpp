@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/BackupState.h"
 #include "app/ButtonActions.h"
+#include "app/StartUpRules.h"
 #include "backup/Backups.h"
 #include "services/BrowseFolders2k.h"
 #include "services/MessagePump.h"
@@ -248,8 +249,13 @@ int Root::Ask(std::initializer_list<std::wstring_view> lines, const std::wstring
     return ShowMessage(Handle(), lines, title, style);
 }
 
-DWORD Root::Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) {
-    return StartProgram(executable, commandLine, showCommand);
+DWORD Root::Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand,
+                  UniqueKernelHandle* process) {
+    return StartProgram(executable, commandLine, showCommand, process);
+}
+
+DWORD Root::RestartElevated() {
+    return RestartWithFullRights(std::wstring(ArgumentText(GetCommandLineW())));
 }
 
 bool Root::OpenOnDesktop(const std::wstring& address) {

@@ -12,6 +12,7 @@
 #include "ui/BaseWindow.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 class Root : public BaseWindow<Root>, public ActionHost, private RootSurface {
@@ -31,7 +32,10 @@ public:
     // ActionHost
     HWND Owner() const override { return Handle(); }
     int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) override;
-    DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) override;
+    DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand,
+                UniqueKernelHandle* process) override;
+    Rights CurrentRights() override { return ProcessRights(); }
+    DWORD RestartElevated() override;
     bool OpenOnDesktop(const std::wstring& address) override;
     void OpenWithOwnRights(const std::wstring& address) override;
     std::wstring ChooseFolder() override;
@@ -55,6 +59,7 @@ private:
     void Form_Load();
     void LookUpUserAtStart();
     void RunAutomaticBackup();
+    void BackUpAtLogOn(const std::function<bool()>& madeToday);
     void WarnOfAnOverdueBackup();
     void MarkUnavailable(int buttonId, int overlayId);
     void ShowAvailable(int buttonId, int overlayId, bool available);

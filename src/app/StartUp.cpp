@@ -2,10 +2,12 @@
 #include "app/Root.h"
 #include "app/StartUpRules.h"
 #include "backup/AutomaticBackup.h"
+#include "backup/BackupStart.h"
 #include "backup/Backups.h"
 #include "backup/EruntCommands.h"
 #include "backup/ProtectedPlaces.h"
 #include "services/AppPaths.h"
+#include "services/BackupLock.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
 #include "services/MessagePump.h"
@@ -15,6 +17,12 @@
 #include "settings/Settings.h"
 
 #include <tuple>
+
+namespace {
+
+constexpr wchar_t kNoBackup[] = L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ";
+
+} // namespace
 
 void Root::Form_Load() {
     const std::wstring program = ProgramFolder();
@@ -75,13 +83,17 @@ void Root::WarnOfAnOverdueBackup() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     const auto newest = NewestAutomaticBackup(SysregIn(ProgramFolder()));
-    if (!newest || !newest->saved || !AutomaticBackupOverdue(*newest->saved, now) || !AutomaticBackupIsOn(Tasks()))
+    // Switched on and never a backup is as overdue as it gets.
+    const bool never = !newest || !newest->saved;
+    if ((!never && !AutomaticBackupOverdue(*newest->saved, now)) || !AutomaticBackupIsOn(Tasks()))
         return;
     if (ShowMessage(nullptr,
-                    {L"Die letzte automatische Sicherung der Registrierung wurde am " + DayMonthYear(*newest->saved) +
-                         L" gespeichert.   ",
-                     L"Seitdem wurde bei der Anmeldung keine Sicherung mehr durchgeführt: Die Aufgabe, die bei der "
-                     L"Anmeldung sichert, funktioniert möglicherweise nicht mehr.",
+                    {never ? L"Es wurde noch keine automatische Sicherung der Registrierung gespeichert.   "
+                           : L"Die letzte automatische Sicherung der Registrierung wurde am " +
+                                 DayMonthYear(*newest->saved) + L" gespeichert.   ",
+                     std::wstring(never ? L"Bei der Anmeldung wurde bisher keine Sicherung durchgeführt: "
+                                        : L"Seitdem wurde bei der Anmeldung keine Sicherung mehr durchgeführt: ") +
+                         L"Die Aufgabe, die bei der Anmeldung sichert, funktioniert möglicherweise nicht mehr.",
                      L"Möchten Sie die Registrierung jetzt sichern ?"},
                     kProgramTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
         StartAutomaticBackupNow(*this);
@@ -93,21 +105,53 @@ void Root::WarnOfAnOverdueBackup() {
 void Root::RunAutomaticBackup() {
     const std::wstring program = ProgramFolder();
     SetCurrentDirectoryW(program.c_str());
-    SYSTEMTIME today;
-    GetLocalTime(&today);
-    const auto newest = NewestAutomaticBackup(SysregIn(program));
-    if (AutomaticBackupDue(newest ? newest->saved : std::nullopt, today)) {
+    // Today's backup is there, of this run or of one that ran meanwhile: its restorer, and its Erdnt.Inf
+    // written on the day of asking (AUTOBACK may end after midnight).
+    const auto madeToday = [&] {
+        SYSTEMTIME today;
+        GetLocalTime(&today);
+        const auto newest = NewestAutomaticBackup(SysregIn(program));
+        return !AutomaticBackupDue(newest ? newest->saved : std::nullopt, today);
+    };
+    if (!madeToday()) {
         const std::wstring erunt = EruntFolder();
-        constexpr wchar_t kNoBackup[] =
-            L"Es konnte keine automatische Sicherung der Registrierung durchgeführt werden.   ";
         if (!FileExists(AutobackPath(erunt)))
             ShowMessage(
                 nullptr,
                 {kNoBackup, L"Entweder ''Autoback.exe'' fehlt oder die Einstellungen wurden nicht konfiguriert."},
                 kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
-        else if (LogOnRunProtected(*this, kNoBackup, kProgramTitle))
-            StartTool(AutobackPath(erunt), AutobackCommandLine(erunt, program, AutobackRun::AtLogOn), SW_SHOWNORMAL);
+        else if (LogOnRunProtected(*this, kNoBackup, kProgramTitle) && FullRightsOrTold())
+            BackUpAtLogOn(madeToday);
     }
     DoEvents();
     EndProgram(0);
+}
+
+// Unseen, the log-on run waits for AUTOBACK to end and looks for its backup: an
+// account without full rights, a folder AUTOBACK cannot reach or a full disk leave
+// none, and nobody would ever hear of it. A backup of another run still under way
+// is waited for first, as it may be today's.
+void Root::BackUpAtLogOn(const std::function<bool()>& madeToday) {
+    BackupLock lock;
+    for (; !lock.Take(); WaitResponsively(1))
+        if (ending_)
+            return;
+    if (madeToday())
+        return;
+    const auto autoback = ReadableAutobackStart(*this, AutobackRun::AtLogOn);
+    if (!autoback)
+        return;
+    SetCurrentDirectoryW(autoback->programFolder.c_str());
+    UniqueKernelHandle started;
+    if (!StartTool(autoback->executable, autoback->commandLine, SW_SHOWNORMAL, &started))
+        return;
+    lock.HandTo(started.get());
+    WaitResponsivelyFor(started.get());
+    if (!madeToday())
+        ShowMessage(nullptr,
+                    {kNoBackup,
+                     L"''Autoback.exe'' hat im Ordner ''" + SysregIn(ProgramFolder()) +
+                         L"'' keine Sicherung von heute abgelegt.",
+                     L"Bitte überprüfen Sie den freien Speicherplatz und ob Sie über Administratorrechte verfügen."},
+                    kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -3,6 +3,7 @@
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
+#include "services/IniFiles.h"
 #include "services/Text.h"
 #include "services/WindowsVersion.h"
 #include "settings/Settings.h"
@@ -41,6 +42,10 @@ void WriteDefaultSettings() {
     const bool noBackupFolder = ReadProgramSetting(Keys::DefaultDestinationFolder).empty();
     if (noBackupFolder && !PathExists(program + L"\\backup"))
         CreateDirectoryW((program + L"\\backup").c_str(), nullptr);
+    // A folder that cannot be stored so that it reads back is left out: a look-alike would name another
+    // folder, where an empty value stands for the program folder.
+    if (!SettingsFormOfFolder(program))
+        return;
     if (ReadProgramSetting(Keys::InstallFolder).empty())
         WriteProgramSetting(Keys::InstallFolder, program);
     if (noBackupFolder)

@@ -16,7 +16,8 @@ bool AutomaticBackupDue(const std::optional<SYSTEMTIME>& markerWritten, const SY
 bool AutomaticBackupOverdue(const SYSTEMTIME& saved, const SYSTEMTIME& now);
 // The settings a first start needs in the program's settings file: the program
 // folder as ERUNT's folder and its "Backup" folder for the backups. Values
-// already there stay as they are.
+// already there stay as they are; none is written for a program folder that
+// the settings file cannot keep.
 void WriteDefaultSettings();
 // True on Windows 95, 98 and Me, which the program refuses.
 bool IsWindows9x();

@@ -1,10 +1,12 @@
 #include "backup/AutomaticBackup.h"
 
+#include "backup/BackupStart.h"
 #include "backup/Backups.h"
 #include "backup/EruntCommands.h"
 #include "backup/ProtectedPlaces.h"
 #include "resource.h"
 #include "services/AppPaths.h"
+#include "services/BackupLock.h"
 #include "services/Dateiexistenz.h"
 #include "services/LogonTask.h"
 #include "services/MessagePump.h"
@@ -112,6 +114,8 @@ bool SwitchOn(ActionHost& host) {
                  kTitle, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    if (!host.FullRightsOrTold())
+        return false;
     if (!LogOnRunProtected(host, L"Die Emergency Recovery Autosicherung kann nicht eingetragen werden.   ", kTitle))
         return false;
     if (host.Ask({L"Die Emergency Recovery Autosicherung kann nun eingetragen werden.   ",
@@ -158,10 +162,16 @@ bool AutomaticBackupIsOn(LogonTasks& tasks) {
 }
 
 void StartAutomaticBackupNow(ActionHost& host) {
-    const std::wstring eruntFolder = EruntFolder();
-    if (host.StartTool(AutobackPath(eruntFolder),
-                       AutobackCommandLine(eruntFolder, ProgramFolder(), AutobackRun::FirstBackup), SW_SHOWNORMAL))
+    if (!host.FullRightsOrTold())
+        return;
+    const auto autoback = ReadableAutobackStart(host, AutobackRun::FirstBackup);
+    BackupLock lock;
+    UniqueKernelHandle started;
+    if (autoback && NoOtherBackupRuns(host, lock, kEruntTitle) &&
+        host.StartTool(autoback->executable, autoback->commandLine, SW_SHOWNORMAL, &started)) {
+        lock.HandTo(started.get());
         host.Wait(1);
+    }
 }
 
 // AUTOBACK is needed only to switch on: an entry is always offered for removal.

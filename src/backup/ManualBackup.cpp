@@ -1,6 +1,8 @@
 #include "backup/ManualBackup.h"
 
+#include "backup/BackupStart.h"
 #include "backup/EruntCommands.h"
+#include "services/BackupLock.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
 #include "services/Messages.h"
@@ -8,9 +10,7 @@
 #include "ui/ActionHost.h"
 
 void bSicherungen_Click(ActionHost& host) {
-    const std::wstring eruntFolder = EruntFolder();
-    const std::wstring erunt = eruntFolder + L"\\ERUNT.EXE";
-    if (!FileExists(erunt))
+    if (!FileExists(EruntFolder() + L"\\ERUNT.EXE") || !host.FullRightsOrTold())
         return;
     // ERUNT replaces today's backup without asking: only with its date settings in place is the
     // folder asked about the one it writes.
@@ -24,7 +24,16 @@ void bSicherungen_Click(ActionHost& host) {
         host.Ask({L"Möchten Sie die vorhandene Registrierungssicherung überschreiben ?   "}, kProgramTitle,
                  MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
         return;
-    if (host.StartTool(erunt, ManualBackupCommandLine(eruntFolder, destination, PathExists(destination)),
-                       SW_SHOWNORMAL))
+    const auto eruntFolder = AnsiToolPath(host, EruntFolder());
+    const auto target = eruntFolder && !destination.empty() ? AnsiToolPath(host, destination) : destination;
+    BackupLock lock;
+    if (!eruntFolder || !target || !NoOtherBackupRuns(host, lock, kProgramTitle))
+        return;
+    UniqueKernelHandle erunt;
+    if (host.StartTool(*eruntFolder + L"\\ERUNT.EXE",
+                       ManualBackupCommandLine(*eruntFolder, *target, PathExists(destination)), SW_SHOWNORMAL,
+                       &erunt)) {
+        lock.HandTo(erunt.get());
         host.CloseAfterHandOver();
+    }
 }

@@ -15,16 +15,27 @@ constexpr wchar_t kRestoreTitle[] = L" Wiederherstellung der Registrierung";
 // that leads there answers No to a key held down too long.
 constexpr UINT kRestoreQuestion = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2;
 
+// The restorer finds its backup through the path it was started by: one it reads back unchanged.
+void StartRestorer(ActionHost& host, const std::wstring& folder) {
+    const auto readable = AnsiToolPath(host, folder);
+    if (!readable)
+        return;
+    const std::wstring restorer = *readable + L"\\Erdnt.exe";
+    if (!host.StartTool(restorer, CommandPath(restorer), SW_SHOWNORMAL))
+        return;
+    host.HideBackupList();
+    host.CloseAfterHandOver();
+}
+
 void RestoreAutomaticBackup(ActionHost& host, const Backup& backup) {
+    if (!host.FullRightsOrTold())
+        return;
     const std::wstring date = backup.saved ? DayMonthYear(*backup.saved) : std::wstring();
     if (host.Ask({L"Möchten Sie die am " + date + L" gespeicherte Registrierung wiederherstellen ?  ",
                   L"Bitte schließen Sie vor der Wiederherstellung alle laufenden Anwendungen.",
                   L"Der Computer wird automatisch nach der Rücksicherung neu gestarten."},
-                 kRestoreTitle, kRestoreQuestion) != IDYES)
-        return;
-    const std::wstring restorer = backup.folder + L"\\Erdnt.exe";
-    if (host.StartTool(restorer, CommandPath(restorer), SW_SHOWNORMAL))
-        host.CloseAfterHandOver();
+                 kRestoreTitle, kRestoreQuestion) == IDYES)
+        StartRestorer(host, backup.folder);
 }
 
 void FillBackupList(ActionHost& host) {
@@ -55,11 +66,6 @@ void bWiederherstellen_Click(ActionHost& host) {
 
 void LBackups_DblClick(ActionHost& host) {
     const std::wstring entry = host.SelectedBackup();
-    if (entry.empty())
-        return;
-    const std::wstring restorer = FolderOfEntry(entry) + L"\\Erdnt.exe";
-    if (!host.StartTool(restorer, CommandPath(restorer), SW_SHOWNORMAL))
-        return;
-    host.HideBackupList();
-    host.CloseAfterHandOver();
+    if (!entry.empty() && host.FullRightsOrTold())
+        StartRestorer(host, FolderOfEntry(entry));
 }

@@ -14,9 +14,12 @@ namespace {
 
 // NTREGOPT and PAGEDFRG live in ERUNT's folder; missing, the click does nothing.
 void StartRebootingTool(ActionHost& host, const wchar_t* executable) {
-    const std::wstring tool = EruntFolder() + executable;
-    if (!FileExists(tool))
+    if (!FileExists(EruntFolder() + executable) || !host.FullRightsOrTold())
         return;
+    const auto folder = AnsiToolPath(host, EruntFolder());
+    if (!folder)
+        return;
+    const std::wstring tool = *folder + executable;
     if (host.StartTool(tool, CommandPath(tool) + L" /reboot", SW_SHOWNORMAL))
         host.CloseAfterHandOver();
 }

@@ -1,5 +1,7 @@
 #include "services/FileDirPath.h"
 
+#include "services/Text.h"
+
 #include <windows.h>
 
 namespace {
@@ -29,4 +31,18 @@ std::wstring ShortForm(const std::wstring& path) {
 
 std::wstring LongForm(const std::wstring& path) {
     return Converted(path, GetLongPathNameW);
+}
+
+std::optional<std::wstring> AnsiReadablePath(const std::wstring& path, std::wstring (*shortForm)(const std::wstring&)) {
+    // From the whole path up, folder by folder: the first part with a readable form decides (the
+    // empty part at the latest, so the loop never steps below the start).
+    for (size_t end = path.size(); end != std::wstring::npos; end = path.rfind(L'\\', end - 1)) {
+        const std::wstring part = path.substr(0, end);
+        const std::wstring readable = FitsAnsiCodePage(part) ? part : shortForm(part);
+        if (FitsAnsiCodePage(readable)) {
+            const std::wstring rest = path.substr(end);
+            return FitsAnsiCodePage(rest) ? std::optional(readable + rest) : std::nullopt;
+        }
+    }
+    return std::nullopt;
 }

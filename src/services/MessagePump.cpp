@@ -31,3 +31,8 @@ void WaitResponsively(double seconds) {
         MsgWaitForMultipleObjectsEx(0, nullptr, wanted - elapsed, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
 }
+
+void WaitResponsivelyFor(HANDLE object) {
+    while (DoEvents() && MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    }
+}

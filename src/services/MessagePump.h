@@ -13,3 +13,7 @@ bool DoEvents();
 // Waits while the program's windows stay responsive: handlers run during the
 // wait, and the processor rests until a message comes or the time is up.
 void WaitResponsively(double seconds);
+
+// Waits until the object is signalled (a process has ended), with the processor
+// at rest, while window messages run.
+void WaitResponsivelyFor(HANDLE object);

@@ -2,7 +2,8 @@
 
 #include "services/UniqueHandle.h"
 
-DWORD StartProgram(const std::wstring& executable, const std::wstring& commandLine, int showCommand) {
+DWORD StartProgram(const std::wstring& executable, const std::wstring& commandLine, int showCommand,
+                   UniqueKernelHandle* process) {
     STARTUPINFOW startup = {sizeof(startup)};
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
@@ -12,8 +13,10 @@ DWORD StartProgram(const std::wstring& executable, const std::wstring& commandLi
     if (!CreateProcessW(named ? executable.c_str() : nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &started))
         return GetLastError();
-    const UniqueKernelHandle process(started.hProcess);
     const UniqueKernelHandle thread(started.hThread);
+    UniqueKernelHandle running(started.hProcess);
+    if (process)
+        *process = std::move(running);
     return ERROR_SUCCESS;
 }
 

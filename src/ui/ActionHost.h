@@ -3,11 +3,14 @@
 // window. The main window implements it; tests implement it to record what an
 // action decides without any window.
 #include "services/LogonTask.h"
+#include "services/Rights.h"
+#include "services/UniqueHandle.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,10 +51,21 @@ public:
     // The window that owns the actions' message boxes and dialogs.
     virtual HWND Owner() const = 0;
     // Starts an outside program without waiting; ERROR_SUCCESS when it started, else the system's reason.
-    virtual DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) = 0;
+    // Where asked, the started process is handed back.
+    virtual DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand,
+                        UniqueKernelHandle* process) = 0;
     // Start, and when the program did not start, the user is told which and why. True when it started:
     // only then may the action go on as if the tool runs (hand over, close, restart).
-    bool StartTool(const std::wstring& executable, const std::wstring& commandLine, int showCommand);
+    bool StartTool(const std::wstring& executable, const std::wstring& commandLine, int showCommand,
+                   UniqueKernelHandle* process = nullptr);
+
+    // This process's rights to start the registry's tools.
+    virtual Rights CurrentRights() = 0;
+    // Starts the program again, asking for full rights; ERROR_SUCCESS when it started, else the reason.
+    virtual DWORD RestartElevated() = 0;
+    // True with an administrator's full rights. Otherwise the user is told that this needs an administrator
+    // and, where the system can ask one's consent, offered to start the program again so; this one then ends.
+    bool FullRightsOrTold();
 
     // A button with an overlay stays usable for its description: unavailable, it shows the unavailable look
     // under its overlay; available, its normal look.
@@ -88,3 +102,7 @@ public:
 protected:
     ~ActionHost() = default;
 };
+
+// The path as ERUNT's tools, ANSI programs, read it back (see AnsiReadablePath); none after
+// the user was told that the tool cannot reach it.
+std::optional<std::wstring> AnsiToolPath(Prompts& prompts, const std::wstring& path);

@@ -1,5 +1,6 @@
 // The start-up and the main window, driven through the real program.
 #include "Harness.h"
+#include "services/BackupLock.h"
 #include "services/Dates.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,59 @@ TEST(StartUp, AutoBacksUpOnceADayWithoutAWindow) {
     EXPECT_EQ(log[0].line, L"\"" + scenario / L"Autoback.exe\" \"" + old + L"\\#Date#\" sysreg curuser otherusers " +
                                L"/noconfirmdelete /noprogresswindow /days:3 /alwayscreate");
     EXPECT_TRUE(std::filesystem::exists(old + L"\\SYSTEM"));
+}
+
+// ERUNT's tools read their command line in the ANSI code page. With the program in a folder named with a
+// letter outside it, the log-on run waits while another backup runs, then its backup lands in today's
+// folder of the program's Sysreg, and restore starts that backup's restorer by a path it reads back.
+// Where AUTOBACK made nothing, the log-on run says so.
+TEST(StartUp, ALogOnRunWaitsForAnotherBackupReachesAnyFolderAndTellsWhenNothingWasMade) {
+    Scenario scenario;
+    const std::wstring folder = scenario / L"Łukasz", program = folder + L"\\HIVORA.exe";
+    CopyTo(program, ProgramToTest());
+    for (const wchar_t* tool : {L"\\ERUNT.EXE", L"\\NTREGOPT.EXE", L"\\AUTOBACK.EXE"})
+        CopyTo(folder + tool);
+    std::optional<BackupLock> first(std::in_place);
+    ASSERT_TRUE(first->Take());
+    Program logOn(program, L"/Auto");
+    EXPECT_TRUE(!logOn.Exit(3000) && scenario.Log().empty()) << "no AUTOBACK while another backup runs";
+    first.reset();
+    EXPECT_EQ(logOn.Exit(), 0u);
+    Program restore(program);
+    Click(restore.Control(IDC_BWIEDERHERSTELLEN));
+    EXPECT_TRUE(restore.Answer(IDYES) && restore.Answer(IDYES) && restore.Exit() == 0u);
+    const auto log = scenario.Log(); // AUTOBACK, and the restorer in today's folder
+    std::error_code unreadable;
+    const std::filesystem::path restorer = log.size() == 2 ? log[1].path : L"";
+    EXPECT_TRUE(std::filesystem::equivalent(restorer.parent_path().parent_path(), folder + L"\\Sysreg", unreadable));
+
+    WriteBytes(scenario / L"Sysreg", ""); // a file: AUTOBACK makes no folder there
+    CopyTo(scenario / L"AUTOBACK.EXE");
+    Program nothing(scenario.Program(), L"/Auto");
+    EXPECT_NE(nothing.Answer(IDOK).value().text.find(L"keine Sicherung von heute"), std::wstring::npos);
+}
+
+// Without an administrator's full rights (Administrators for deny only) the backup, optimisation and
+// restore buttons start nothing and say that an administrator is needed.
+TEST(MainWindow, WithoutFullRightsNothingStartsAndAnAdministratorIsAskedFor) {
+    Scenario scenario;
+    CopyTo(scenario / L"Sysreg\\Erdnt.exe");
+    WriteBytes(scenario / L"Sysreg\\Erdnt.inf", "");
+    BYTE administrators[SECURITY_MAX_SID_SIZE];
+    DWORD size = sizeof(administrators);
+    SID_AND_ATTRIBUTES denied = {administrators, 0};
+    UniqueKernelHandle own, restricted;
+    ASSERT_TRUE(CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, administrators, &size) &&
+                OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, own.put()) &&
+                CreateRestrictedToken(own.get(), 0, 1, &denied, 0, nullptr, 0, nullptr, restricted.put()));
+    Program program(scenario.Program(), L"", L"", restricted.get());
+    for (const int button : {IDC_BSICHERUNGEN, IDC_BOPTIMIERUNG, IDC_BWIEDERHERSTELLEN}) {
+        Click(program.Control(button));
+        if (button == IDC_BWIEDERHERSTELLEN)
+            program.Answer(IDYES); // the automatic backup
+        EXPECT_NE(program.Answer(IDNO).value().text.find(L"Rechte eines Administrators"), std::wstring::npos);
+    }
+    EXPECT_TRUE(scenario.Log().empty());
 }
 
 TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {

@@ -18,6 +18,13 @@ namespace {
 constexpr wchar_t kArguments[] = L" sysreg curuser otherusers /noconfirmdelete";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+TEST(BackupListTest, EntriesCarryTheirFolderBehindThreeTabs) {
+    const std::wstring folder = L"D:\\Sicherung mit\tTab";
+    const std::wstring entry = BackupListEntry(L"2008-03-07", {2008, 3, 0, 7, 4, 5}, folder);
+    EXPECT_EQ(entry, L"\t2008-03-07\t(07.03 2008, 04:05)\t" + folder);
+    EXPECT_EQ(FolderOfEntry(entry), folder);
+}
+
 TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
     struct Row {
         bool spaced, destinationExists, todayExists;
@@ -66,8 +73,8 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
     }
 }
 
-// Without AUTOBACK.EXE in ERUNT's folder no entry is made. The AUTOBACK that was found there makes the
-// first backup, of the whole registry, into a dated folder in the program's Sysreg, where restore looks.
+// Without AUTOBACK.EXE in ERUNT's folder, or without full rights, no entry is made. The AUTOBACK that was found there
+// makes the first backup, of the whole registry, into a dated folder in the program's Sysreg, where restore looks.
 TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
@@ -78,6 +85,11 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
     EXPECT_FALSE(AutomaticBackupIsOn(missing));
 
     ActionScene::Touch(scene / L"AUTOBACK.EXE");
+    RecordingHost standard({IDYES, IDYES}); // a standard account before Vista: nothing is registered
+    standard.rights = Rights::None;
+    bAutosicherung_Click(standard);
+    EXPECT_FALSE(AutomaticBackupIsOn(standard) ||
+                 standard.questions.at(0).find(L"Administrator") == std::wstring::npos);
     RecordingHost on({IDYES, IDYES});
     bAutosicherung_Click(on);
     ASSERT_EQ(on.started.size(), 1u);

@@ -1,3 +1,4 @@
+#include "services/FileDirPath.h"
 #include "services/IniFiles.h"
 
 #include "ScratchFolder.h"
@@ -28,4 +29,16 @@ TEST(SettingsFormOfFolderTest, IsTheFolderOrItsShortNameOrNone) {
         WriteIniValue(root / L"ERUNT.INI", L"ERUNT", L"InstallFolder", folder);
         EXPECT_EQ(ReadIniValue(root / L"ERUNT.INI", L"ERUNT", L"InstallFolder"), *form) << folder;
     }
+}
+
+// An ANSI program is handed the path where it survives the code page, else the short form of the part that
+// has one (only Łukasz here) and the rest where that survives; none where a name has no short form.
+TEST(AnsiReadablePathTest, IsThePathOrItsShortFormOrNone) {
+    const auto shortForm = [](const std::wstring& path) { return path == L"C:\\Łukasz" ? L"C:\\LUKASZ~1" : path; };
+    for (const auto& [path, readable] :
+         {std::pair<std::wstring, std::optional<std::wstring>>{L"C:\\Jürgen &%^'#", L"C:\\Jürgen &%^'#"},
+          {L"C:\\Łukasz\\Sysreg\\#Date#", L"C:\\LUKASZ~1\\Sysreg\\#Date#"},
+          {L"C:\\Łukasz\\Şule", std::nullopt},
+          {L"C:\\中文\\ERUNT", std::nullopt}})
+        EXPECT_EQ(AnsiReadablePath(path, shortForm), readable) << path;
 }

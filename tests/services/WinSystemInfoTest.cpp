@@ -1,3 +1,4 @@
+#include "services/Rights.h"
 #include "services/WinSystemInfo.h"
 
 #include <gtest/gtest.h>
@@ -7,4 +8,16 @@ TEST(UserNamesTest, AreNamesOnlyWhenTheyNameNoOtherFolder) {
         EXPECT_TRUE(IsPlainName(name)) << name;
     for (const wchar_t* name : {L"", L" ", L".", L" .. ", L"...", L"..\\x", L"a/b", L"C:", L"a\tb", L"a\x1F", L"a\x7F"})
         EXPECT_FALSE(IsPlainName(name)) << name;
+}
+
+// Vista or later, elevated, in Administrators (not for deny only): full rights, or whether elevation can give them
+// (a filtered administrator's and a standard account's token, a restricted one), or none.
+TEST(RightsTest, FullOnlyElevatedFromVistaOnAndForAnAdministratorBefore) {
+    using enum Rights;
+    for (const auto& [vista, elevated, administrator, rights] : {std::tuple{true, true, true, Full},
+                                                                 {true, false, false, Elevatable},
+                                                                 {true, true, false, Elevatable},
+                                                                 {false, false, true, Full},
+                                                                 {false, false, false, None}})
+        EXPECT_EQ(RightsOf(vista, elevated, administrator), rights) << vista << elevated << administrator;
 }

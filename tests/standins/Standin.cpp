@@ -1,11 +1,13 @@
-// Stands in for every outside tool in the tests, copied under the tool's file name. Each start
-// appends one line "own path TAB command line TAB working folder" (UTF-16) to the log named by
+// Stands in for every outside tool in the tests, copied under the tool's file name; like ERUNT's
+// tools, it reads its command line and folder in the ANSI code page. Each start appends one line
+// "path it was started by TAB command line TAB working folder" (UTF-16) to the log named by
 // HIVORA_STANDIN_LOG, else (started by the desktop's shell) to standins.log beside itself. As
 // AUTOBACK.EXE "<folder>" ... it backs up as ERUNT does: #Date# in the folder becomes today's date
 // (by the date settings the program writes), an existing folder is emptied, and it leaves what the program reads
 // back: Erdnt.exe (this stand-in again, so a restore is recorded too) and Erdnt.inf in that folder.
 #include "services/AppPaths.h"
 #include "services/Dates.h"
+#include "services/Text.h"
 #include "services/UniqueHandle.h"
 
 #include <windows.h>
@@ -17,9 +19,10 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::filesystem::path own = ProgramPath();
-    const std::wstring line = GetCommandLineW();
+    const std::wstring line = FromAnsi(GetCommandLineA());
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(line.c_str(), &count);
+    const std::wstring startedAs = count > 0 ? arguments[0] : L"";
     std::wstring target = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
     if (_wcsicmp(own.filename().c_str(), L"AUTOBACK.EXE") == 0 && !target.empty()) {
@@ -37,9 +40,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
 
     // Recorded after the effects: a test that sees the record also finds the files.
-    wchar_t folder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, folder);
-    const std::wstring record = own.wstring() + L"\t" + line + L"\t" + folder + L"\n";
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    const std::wstring record = startedAs + L"\t" + line + L"\t" + FromAnsi(folder) + L"\n";
     wchar_t log[MAX_PATH] = {};
     if (!GetEnvironmentVariableW(L"HIVORA_STANDIN_LOG", log, MAX_PATH))
         (own.parent_path() / L"standins.log").wstring().copy(log, MAX_PATH - 1);

@@ -83,7 +83,7 @@ constexpr wchar_t kUserInfo[] = L"Software\\Microsoft\\MS Setup (ACME)\\User Inf
 // Where ERUNT is offered for download and described, as the browser is handed it.
 constexpr wchar_t kEruntAddress[] = L" \"https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download\"";
 
-// One start of a stand-in as it recorded it: its own path, the raw command line, its working folder.
+// One start of a stand-in as it recorded it: the path it was started by, the command line, its working folder.
 struct Start {
     std::wstring path, line, folder;
 };
@@ -184,13 +184,15 @@ struct Box {
 // test ends, if they still run.
 class Program {
 public:
-    explicit Program(const std::wstring& path, std::wstring arguments = {}, std::wstring folder = {}) {
+    // With a token, the program runs with it (a restricted one, without full rights).
+    explicit Program(const std::wstring& path, std::wstring arguments = {}, std::wstring folder = {},
+                     HANDLE token = nullptr) {
         arguments = L"\"" + path + L"\" " + arguments;
         folder = folder.empty() ? std::filesystem::path(path).parent_path().wstring() : folder;
         STARTUPINFOW startup = {sizeof(startup)};
         PROCESS_INFORMATION started = {};
-        CreateProcessW(path.c_str(), arguments.data(), nullptr, nullptr, 0, CREATE_SUSPENDED, nullptr, folder.c_str(),
-                       &startup, &started);
+        CreateProcessAsUserW(token, path.c_str(), arguments.data(), nullptr, nullptr, 0, CREATE_SUSPENDED, nullptr,
+                             folder.c_str(), &startup, &started);
         AssignProcessToJobObject(job_.get(), started.hProcess);
         ResumeThread(started.hThread);
         CloseHandle(started.hThread);

@@ -30,6 +30,8 @@ struct RecordingHost : ActionHost, LogonTasks {
     std::vector<std::wstring> questions;
     std::vector<UINT> styles;         // of each question
     DWORD startError = ERROR_SUCCESS; // what every start answers
+    Rights rights = Rights::Full;
+    int restarts = 0; // with full rights
     std::vector<Started> started;
     // Web pages opened through the desktop's shell while it answers, and through the program's own.
     bool desktopAnswers = true;
@@ -56,10 +58,12 @@ struct RecordingHost : ActionHost, LogonTasks {
         styles.push_back(style);
         return Next(answers, IDCANCEL);
     }
-    DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int) override {
+    DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int, UniqueKernelHandle*) override {
         started.push_back({executable, commandLine});
         return startError;
     }
+    Rights CurrentRights() override { return rights; }
+    DWORD RestartElevated() override { return ++restarts, ERROR_SUCCESS; }
     bool OpenOnDesktop(const std::wstring& address) override {
         return desktopAnswers && (opened.push_back(address), true);
     }

@@ -1,11 +1,12 @@
 // Every hand-over to a tool, through a recording host: a tool that started ends the program, one that
-// did not is told, which and why, and the program stays.
+// did not is told, which and why, and the program stays. A tool that needs full rights starts only with them.
 #include "RecordingHost.h"
 #include "backup/BackupList.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
 #include "launchers/PatchLoader.h"
 #include "launchers/ToolLaunchers.h"
+#include "services/BackupLock.h"
 #include "services/WindowsOrdner.h"
 #include "settings/Settings.h"
 
@@ -21,31 +22,45 @@ TEST(HandOverTest, OnlyAToolThatStartedEndsTheProgram) {
     for (const wchar_t* key :
          {Keys::InstallFolder, Keys::DefaultDestinationFolder, Keys::RegCleaner, Keys::BootClean, Keys::WinPatch})
         ActionScene::Set(key, tools);
-    const std::tuple<void (*)(ActionHost&), std::deque<int>, std::wstring> rows[] = {
-        {bSicherungen_Click, {}, tools + L"\\ERUNT.EXE"},
-        {bOptimierung_Click, {}, tools + L"\\NTREGOPT.EXE"},
-        {bDefragment_Click, {}, tools + L"\\PAGEDFRG.EXE"},
-        {bCleaner_Click, {}, tools + L"\\REGCLEANR.EXE"},
-        {bBootClean_Click, {}, tools + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE"},
-        {bPatchLoader_Click, {}, SystemDirectory() + L"\\MSHTA.EXE"},
-        {bWiederherstellen_Click, {IDYES, IDYES}, sysreg + L"\\Erdnt.exe"},
-        {LBackups_DblClick, {}, sysreg + L"\\Erdnt.exe"}};
+    // The click, its answers, the tool it starts, whether that needs an administrator's full rights.
+    const std::tuple<void (*)(ActionHost&), std::deque<int>, std::wstring, bool> rows[] = {
+        {bSicherungen_Click, {}, tools + L"\\ERUNT.EXE", true},
+        {bOptimierung_Click, {}, tools + L"\\NTREGOPT.EXE", true},
+        {bDefragment_Click, {}, tools + L"\\PAGEDFRG.EXE", true},
+        {bCleaner_Click, {}, tools + L"\\REGCLEANR.EXE", false},
+        {bBootClean_Click, {}, tools + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE", false},
+        {bPatchLoader_Click, {}, SystemDirectory() + L"\\MSHTA.EXE", true},
+        {bWiederherstellen_Click, {IDYES, IDYES}, sysreg + L"\\Erdnt.exe", true},
+        {LBackups_DblClick, {}, sysreg + L"\\Erdnt.exe", true}};
     const std::filesystem::path current = std::filesystem::current_path();
-    for (const auto& [click, answers, tool] : rows)
-        for (const bool starts : {true, false}) {
+    // Without full rights nothing starts and the user hears why; from Vista on he may start the program again.
+    using enum Rights;
+    for (const auto& [click, answers, tool, needsRights] : rows)
+        for (const auto& [rights, starts] :
+             {std::pair{Full, true}, {Full, false}, {Elevatable, false}, {None, false}}) {
             RecordingHost host(answers);
+            host.answers.push_back(IDYES); // to start the program again
+            host.rights = needsRights ? rights : Full;
             host.selected = BackupListEntry(L"Sysreg", {}, sysreg);
             host.startError = starts ? ERROR_SUCCESS : 740; // elevation required
             click(host);
-            ASSERT_EQ(host.started.size(), 1u) << tool;
-            EXPECT_EQ(host.started[0].executable, tool);
-            EXPECT_EQ(host.exitCode.has_value(), starts) << tool;
+            const bool full = host.rights == Full;
+            EXPECT_EQ(host.started.size() == 1 && host.started[0].executable == tool, full) << tool;
+            EXPECT_EQ(host.restarts, host.rights == Elevatable ? 1 : 0);
+            EXPECT_EQ(host.exitCode.has_value(), starts || host.restarts) << tool;
             const std::wstring told = starts || host.questions.empty() ? L"" : host.questions.back();
-            EXPECT_EQ(told, starts ? L""
-                                   : L"Das Programm ''" + tool + L"'' konnte nicht gestartet werden.   \n" +
-                                         kNeedsAdministrator);
+            EXPECT_TRUE(told.starts_with(
+                !full    ? L"Hierfür werden die vollen Rechte eines Administrators benötigt."
+                : starts ? L""
+                         : L"Das Programm ''" + tool + L"'' konnte nicht gestartet werden.   \n" + kNeedsAdministrator))
+                << told;
         }
     std::filesystem::current_path(current);
+    BackupLock other; // one backup at a time: while another runs, the manual backup starts none
+    ASSERT_TRUE(other.Take());
+    RecordingHost busy;
+    bSicherungen_Click(busy);
+    EXPECT_TRUE(busy.started.empty() && busy.questions.at(0).find(L"gerade eine Sicherung") != std::wstring::npos);
 }
 
 // The system's reason names the file it speaks of, which its text leaves to the caller as "%1".
