@@ -43,6 +43,15 @@ protected:
     ~Prompts() = default;
 };
 
+// Whatever the program starts or reads with full rights must lie where only administrators can change it.
+// True when no other account may change any of the places or a folder above them (OpenPlace). Otherwise
+// the user is told, under the headline, the first place that is open and where it belongs: "Erunt mit dem
+// Erunt-Manager" installed, say, in a folder only administrators can change.
+bool PlacesProtected(Prompts& prompts, std::initializer_list<std::wstring> places, std::wstring_view headline,
+                     std::wstring_view belongs, const std::wstring& title);
+// The same for a program to start with full rights, and its folder, from which it loads its libraries.
+bool ToolProtected(Prompts& prompts, const std::wstring& program, std::wstring_view belongs);
+
 class ActionHost : public Prompts {
 public:
     // The window that owns the actions' message boxes and dialogs.
