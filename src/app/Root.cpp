@@ -211,7 +211,11 @@ DWORD Root::Start(const std::wstring& executable, const std::wstring& commandLin
 }
 
 bool Root::OpenOnDesktop(const std::wstring& address) {
-    return ::OpenOnDesktop(address);
+    return ::OpenOnDesktop(address, {}, SW_SHOWMAXIMIZED);
+}
+
+bool Root::StartOnDesktop(const std::wstring& program, const std::wstring& folder) {
+    return ::OpenOnDesktop(program, folder, SW_SHOWNORMAL);
 }
 
 void Root::OpenWithOwnRights(const std::wstring& address) {

@@ -31,6 +31,7 @@ public:
     int Ask(std::initializer_list<std::wstring_view> lines, const std::wstring& title, UINT style) override;
     DWORD Start(const std::wstring& executable, const std::wstring& commandLine, int showCommand) override;
     bool OpenOnDesktop(const std::wstring& address) override;
+    bool StartOnDesktop(const std::wstring& program, const std::wstring& folder) override;
     void OpenWithOwnRights(const std::wstring& address) override;
     std::wstring ChooseFolder() override;
     void EnableButton(int buttonId, bool enabled) override;

@@ -10,7 +10,7 @@
 void bSicherungen_Click(ActionHost& host) {
     const std::wstring eruntFolder = EruntFolder();
     const std::wstring erunt = eruntFolder + L"\\ERUNT.EXE";
-    if (!FileExists(erunt))
+    if (!FileExists(erunt) || !ToolProtected(host, erunt, kEruntBelongs))
         return;
     // ERUNT replaces today's backup without asking: only with its date settings in place is the
     // folder asked about the one it writes.

@@ -61,6 +61,9 @@ public:
     // Start, and when the program did not start, the user is told which and why. True when it started:
     // only then may the action go on as if the tool runs (hand over, close, restart).
     bool StartTool(const std::wstring& executable, const std::wstring& commandLine, int showCommand);
+    // Starts a program in a working folder through the desktop's shell, with the logged-on user's rights, not
+    // the program's full rights; false when the desktop's shell does not answer or cannot start it.
+    virtual bool StartOnDesktop(const std::wstring& program, const std::wstring& folder) = 0;
 
     // A button with an overlay stays usable for its description: unavailable, it shows the unavailable look
     // under its overlay; available, its normal look.

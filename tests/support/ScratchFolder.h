@@ -1,6 +1,8 @@
 #pragma once
 // A fresh folder under the temporary folder, removed with everything in it. Its
 // name holds a space and an umlaut, so every path built from it is tested with both.
+#include <windows.h>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -45,4 +47,12 @@ inline std::filesystem::path WriteBytes(const std::filesystem::path& path, const
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Lets every account do everything to the file or folder: a security descriptor without a DACL.
+inline bool OpenToEveryAccount(const std::wstring& path) {
+    SECURITY_DESCRIPTOR open;
+    return InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION) &&
+           SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE) &&
+           SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, &open);
 }

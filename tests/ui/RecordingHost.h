@@ -7,6 +7,7 @@
 #include "cleanup/Cleanup.h"
 #include "services/AppPaths.h"
 #include "services/Dates.h"
+#include "services/FileSecurity.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
 #include "services/Text.h"
@@ -64,6 +65,7 @@ struct RecordingHost : ActionHost, LogonTasks {
         return desktopAnswers && (opened.push_back(address), true);
     }
     void OpenWithOwnRights(const std::wstring& address) override { openedWithOwnRights.push_back(address); }
+    bool StartOnDesktop(const std::wstring& program, const std::wstring&) override { return OpenOnDesktop(program); }
     std::wstring ChooseFolder() override { return Next(folders, std::wstring()); }
     void EnableButton(int id, bool enabled) override { buttons[id] = enabled; }
     void ShowWaitPointer(bool) override {}
@@ -109,6 +111,9 @@ public:
             std::filesystem::remove_all(path, ignored);
     }
     static std::wstring UnspacedFolder() { return ProgramFolder() + L"\\Tools"; }
+    // Where the test program's folder lies open to other accounts (under Wine: below /tmp), the actions
+    // refuse to start anything with full rights from there or with the settings file there.
+    static bool ProgramFolderOpen() { return !OpenPlace({ProgramFolder()}).empty(); }
     // Creates the file (and its folders) and answers its path.
     static std::wstring Touch(const std::wstring& path) { return WriteBytes(path, "x"), path; }
     static void Set(const wchar_t* key, const std::wstring& value) {
