@@ -56,9 +56,6 @@ const ButtonLayout& LayoutOf(int buttonId) {
 
 bool Root::Create(HINSTANCE instance) {
     dpi_ = ScreenDpi();
-    wchar_t startFolder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, startFolder);
-    state_.listedFolder = startFolder;
     const auto icon = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_HIVORA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (!RegisterClass(kClassName, icon, LoadCursorW(nullptr, IDC_ARROW)) ||
@@ -143,7 +140,7 @@ void Root::ShowAvailable(int buttonId, int overlayId, bool available) {
 
 // A backup may appear while the program runs: AUTOBACK and ERUNT work on after the action that started them.
 void Root::ShowRestoreAvailable() {
-    EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(state_.listedFolder));
+    EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable());
 }
 
 void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {

@@ -41,7 +41,7 @@ void Root::Form_Load() {
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);
     if (!FileExists(erunt + L"\\ERUNT.EXE"))
         EnableWindow(Control(IDC_BSICHERUNGEN), FALSE);
-    EnableWindow(Control(IDC_BWIEDERHERSTELLEN), RestoreAvailable(state_.listedFolder));
+    EnableWindow(Control(IDC_BWIEDERHERSTELLEN), RestoreAvailable());
     const bool programFolderHasErunt = FileExists(program + L"\\ERUNT.EXE") && FileExists(program + L"\\NTREGOPT.EXE");
     if (!programFolderHasErunt && !FileExists(erunt + L"\\ERUNT.EXE")) {
         if (ShowMessage(nullptr,

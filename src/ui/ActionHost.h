@@ -20,8 +20,6 @@ struct SharedState {
     bool cleanupRequested = false;
     // Hive copies the last full clean-up removed.
     uint64_t copiesRemoved = 0;
-    // The folder the list of backups showed last; at first the start folder.
-    std::wstring listedFolder;
 };
 
 // What a decision may ask of the user, over the window that is in front.

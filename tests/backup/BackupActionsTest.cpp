@@ -69,6 +69,8 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
 // Without AUTOBACK.EXE in ERUNT's folder no entry is made. The AUTOBACK that was found there makes the
 // first backup, of the whole registry, into a dated folder in the program's Sysreg, where restore looks.
 TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
+    if (ActionScene::ProgramFolderOpen())
+        GTEST_SKIP();
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
     RecordingHost missing({IDYES, IDYES});
@@ -92,6 +94,8 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
 // registers the task whole, in place of one of this account's that does not back up; switching off
 // removes this account's, the one of the shared name from before too, and never another account's.
 TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
+    if (ActionScene::ProgramFolderOpen())
+        GTEST_SKIP();
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
     ActionScene::Touch(scene / L"AUTOBACK.EXE");
@@ -134,13 +138,13 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     UniqueKey key; // the registered user's name, as an office suite writes it
     RegCreateKeyExW(HKEY_CURRENT_USER, userInfo.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr);
     ASSERT_TRUE(RegistryWriteValue(HKEY_CURRENT_USER, userInfo, L"DefName", L"Anna"));
-    EXPECT_FALSE(RestoreAvailable(scene.Path()));
+    EXPECT_FALSE(RestoreAvailable());
     for (const auto& [name, age] : {std::pair{L"01-12-2026", 30}, {L"25-11-2026", 40}}) {
         const std::wstring backup = scene / (std::wstring(L"Sicherungen\\") + name);
         ActionScene::Touch(backup + L"\\Erdnt.exe");
         ActionScene::Age(backup, age);
     }
-    ASSERT_TRUE(RestoreAvailable(scene.Path()));
+    ASSERT_TRUE(RestoreAvailable());
     RecordingHost manual({IDYES});
     bWiederherstellen_Click(manual);
     std::filesystem::remove_all(other);
@@ -167,6 +171,28 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
         EXPECT_NE(automatic.questions.at(1).find(L"am " + DayMonthYear(*saved) + L" gespeicherte"), std::wstring::npos);
         EXPECT_EQ(automatic.started.at(0).executable, place + L"\\2026-12-01\\Erdnt.exe");
     }
+    // Open to every account, the backup folder's newer backups are not offered but the profile's older one
+    // is; its manual ones are listed marked, and restoring one asks first, No unless chosen. A backup folder
+    // that is missing is said so.
+    ActionScene::Touch(own + L"\\Erdnt.exe");
+    ActionScene::Age(ActionScene::Touch(own + L"\\Erdnt.Inf"), 20);
+    const std::wstring profileDate = DayMonthYear(*LastWritten(own + L"\\Erdnt.Inf"));
+    ASSERT_TRUE(OpenToEveryAccount(scene / L"Sicherungen"));
+    RecordingHost guarded({IDYES, IDNO, IDNO, IDNO});
+    bWiederherstellen_Click(guarded);
+    bWiederherstellen_Click(guarded);
+    guarded.selected = guarded.listed.at(0);
+    LBackups_DblClick(guarded);
+    ActionScene::Set(Keys::DefaultDestinationFolder, scene / L"fehlt");
+    bWiederherstellen_Click(guarded);
+    std::filesystem::remove_all(own);
+    ASSERT_EQ(guarded.questions.size(), 6u);
+    EXPECT_NE(guarded.questions[1].find(profileDate), std::wstring::npos);
+    EXPECT_NE(guarded.listed[1].find(L" ungeschützt\t"), std::wstring::npos);
+    EXPECT_NE(guarded.questions[3].find(L"''" + scene / L"Sicherungen''"), std::wstring::npos) << guarded.questions[3];
+    EXPECT_EQ(guarded.styles[3] & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2));
+    EXPECT_NE(guarded.questions[5].find(L"fehlt'' ist nicht vorhanden"), std::wstring::npos);
+    EXPECT_TRUE(guarded.started.empty());
 }
 
 } // namespace

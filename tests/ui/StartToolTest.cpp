@@ -34,7 +34,7 @@ TEST(HandOverTest, OnlyAToolThatStartedEndsTheProgram) {
     for (const auto& [click, answers, tool] : rows)
         for (const bool starts : {true, false}) {
             RecordingHost host(answers);
-            host.selected = BackupListEntry(L"Sysreg", {}, sysreg);
+            host.selected = BackupListEntry(L"Sysreg", {}, sysreg, false);
             host.startError = starts ? ERROR_SUCCESS : 740; // elevation required
             click(host);
             ASSERT_EQ(host.started.size(), 1u) << tool;
@@ -44,6 +44,24 @@ TEST(HandOverTest, OnlyAToolThatStartedEndsTheProgram) {
             EXPECT_EQ(told, starts ? L""
                                    : L"Das Programm ''" + tool + L"'' konnte nicht gestartet werden.   \n" +
                                          kNeedsAdministrator);
+        }
+    // Where every account may change them, nothing starts with full rights: RegCleaner starts through the
+    // desktop's shell while it answers; the others are refused with the place named, or asked about first.
+    ASSERT_TRUE(OpenToEveryAccount(tools));
+    for (const auto& [click, answers, tool] : rows)
+        for (const bool desktopAnswers : {true, false}) {
+            RecordingHost host(answers);
+            host.selected = BackupListEntry(L"Sysreg", {}, sysreg, true);
+            host.desktopAnswers = desktopAnswers;
+            click(host);
+            const bool onDesktop = click == &bCleaner_Click && desktopAnswers;
+            EXPECT_TRUE(host.started.empty() && host.listed.empty()) << tool;
+            EXPECT_EQ(host.opened, onDesktop ? std::vector{tools + L"\\REGCLEANR.EXE"} : std::vector<std::wstring>{});
+            EXPECT_EQ(host.handedOver, onDesktop) << tool;
+            const std::wstring told = host.questions.empty() ? L"" : host.questions.back();
+            EXPECT_EQ(told.find(L"''" + tools + L"''") != std::wstring::npos,
+                      !onDesktop && click != &bWiederherstellen_Click)
+                << told;
         }
     std::filesystem::current_path(current);
 }
