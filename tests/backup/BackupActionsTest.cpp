@@ -88,6 +88,13 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
               L"\"" + scene / L"Autoback.exe\" \"" + ProgramFolder() +
                   L"\\Sysreg\\#Date#\" sysreg curuser otherusers /noconfirmdelete /alwayscreate");
     EXPECT_TRUE(AutomaticBackupIsOn(on));
+    // Each place the log-on run starts or reads, open to every account, is refused and named.
+    for (const std::wstring& open : {scene / L"AUTOBACK.EXE", scene.Path(), ProgramSettingsFile()}) {
+        RecordingHost refused({IDYES, IDYES});
+        bAutosicherung_Click((OpenToEveryAccount(open), refused));
+        EXPECT_TRUE(refused.questions.at(0).find(L"''" + open + L"''") != std::wstring::npos && refused.tasks.empty())
+            << refused.questions[0];
+    }
 }
 
 // On is this account's task starting this very program, or a Run value from before. Switching on
@@ -125,8 +132,8 @@ TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
     }
 }
 
-// Restore offers the newest automatic backup of the first place that holds one: of the dated folders
-// and the one-folder form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only
+// Restore offers the newest automatic backup of all places: of the dated folders and the one-folder
+// form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only
 // ever the account's own, never that of the registered user's name. Without an automatic backup the
 // manual ones are listed at once, the newest selected by its time: names with the day first sort by day.
 TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
@@ -161,7 +168,7 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
             ActionScene::Touch(own + folder + L"\\Erdnt.exe");
         ActionScene::Age(ActionScene::Touch(own + folder + L"\\Erdnt.Inf"), age);
     }
-    // The same backups in the backup folder come first.
+    // The same backups are found in the backup folder too.
     for (const std::wstring& place : {own, sysreg}) {
         RecordingHost automatic({IDYES, IDYES});
         bWiederherstellen_Click(automatic);
@@ -171,28 +178,24 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
         EXPECT_NE(automatic.questions.at(1).find(L"am " + DayMonthYear(*saved) + L" gespeicherte"), std::wstring::npos);
         EXPECT_EQ(automatic.started.at(0).executable, place + L"\\2026-12-01\\Erdnt.exe");
     }
-    // Open to every account, the backup folder's newer backups are not offered but the profile's older one
-    // is; its manual ones are listed marked, and restoring one asks first, No unless chosen. A backup folder
-    // that is missing is said so.
+    // Open to every account, the backup folder's newer backups are passed over for the profile's protected one,
+    // its manual ones are listed marked and restoring one asks first, No unless chosen; a missing one is said so.
     ActionScene::Touch(own + L"\\Erdnt.exe");
-    ActionScene::Age(ActionScene::Touch(own + L"\\Erdnt.Inf"), 20);
-    const std::wstring profileDate = DayMonthYear(*LastWritten(own + L"\\Erdnt.Inf"));
     ASSERT_TRUE(OpenToEveryAccount(scene / L"Sicherungen"));
-    RecordingHost guarded({IDYES, IDNO, IDNO, IDNO});
+    RecordingHost guarded({IDYES, IDYES, IDNO});
     bWiederherstellen_Click(guarded);
     bWiederherstellen_Click(guarded);
-    guarded.selected = guarded.listed.at(0);
+    guarded.selected = guarded.listed.at(1);
     LBackups_DblClick(guarded);
     ActionScene::Set(Keys::DefaultDestinationFolder, scene / L"fehlt");
     bWiederherstellen_Click(guarded);
     std::filesystem::remove_all(own);
+    EXPECT_EQ(guarded.started.at(0).executable, own + L"\\Erdnt.exe");
+    EXPECT_NE(guarded.selected.find(L" ungeschützt\t"), std::wstring::npos);
     ASSERT_EQ(guarded.questions.size(), 6u);
-    EXPECT_NE(guarded.questions[1].find(profileDate), std::wstring::npos);
-    EXPECT_NE(guarded.listed[1].find(L" ungeschützt\t"), std::wstring::npos);
-    EXPECT_NE(guarded.questions[3].find(L"''" + scene / L"Sicherungen''"), std::wstring::npos) << guarded.questions[3];
     EXPECT_EQ(guarded.styles[3] & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2));
     EXPECT_NE(guarded.questions[5].find(L"fehlt'' ist nicht vorhanden"), std::wstring::npos);
-    EXPECT_TRUE(guarded.started.empty());
+    EXPECT_EQ(guarded.started.size(), 1u);
 }
 
 } // namespace

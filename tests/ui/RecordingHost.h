@@ -12,6 +12,7 @@
 #include "services/Messages.h"
 #include "services/Text.h"
 #include "services/UniqueHandle.h"
+#include "services/WindowsOrdner.h"
 #include "ui/ActionHost.h"
 
 #include <deque>
@@ -100,8 +101,8 @@ inline void PrintTo(const LogonTask& task, std::ostream* out) {
          << (task.enabled ? "" : " | disabled");
 }
 
-// A scratch folder, and the program's settings file, a tool and a folder beside the
-// test program whose path holds no space, all gone when the test ends.
+// A scratch folder, the program's settings file and a tool beside the test program, and a folder
+// whose path holds no space on the system drive, all gone when the test ends.
 class ActionScene : public ScratchFolder {
 public:
     ~ActionScene() {
@@ -110,9 +111,8 @@ public:
              {ProgramFolder() + L"\\ERUNT.INI", ProgramFolder() + L"\\NTREGOPT.EXE", UnspacedFolder()})
             std::filesystem::remove_all(path, ignored);
     }
-    static std::wstring UnspacedFolder() { return ProgramFolder() + L"\\Tools"; }
-    // Where the test program's folder lies open to other accounts (under Wine: below /tmp), the actions
-    // refuse to start anything with full rights from there or with the settings file there.
+    static std::wstring UnspacedFolder() { return SystemDirectory().substr(0, 3) + L"HivoraWerkzeuge"; }
+    // Under Wine below /tmp: the actions refuse what starts with full rights from there or reads its settings.
     static bool ProgramFolderOpen() { return !OpenPlace({ProgramFolder()}).empty(); }
     // Creates the file (and its folders) and answers its path.
     static std::wstring Touch(const std::wstring& path) { return WriteBytes(path, "x"), path; }
