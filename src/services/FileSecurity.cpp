@@ -39,16 +39,18 @@ bool Privileged(PSID sid, PSID self) {
                        [sid](const UniqueLocalMemory& known) { return EqualSid(sid, known.get()); });
 }
 
-// An allowing and a denying entry share this layout; other kinds of entry are passed over.
-const ACCESS_ALLOWED_ACE* Entry(PACL dacl, DWORD index, bool& allows) {
+// An allowing or denying entry, which share this layout; none for other kinds of entry. False when the
+// entry cannot be read: it may allow anything.
+bool ReadEntry(PACL dacl, DWORD index, const ACCESS_ALLOWED_ACE*& ace, bool& allows) {
     ACE_HEADER* header = nullptr;
     if (!GetAce(dacl, index, reinterpret_cast<void**>(&header)))
-        return nullptr;
+        return false;
     allows = header->AceType == ACCESS_ALLOWED_ACE_TYPE;
     // An entry only for what a folder's new files and folders inherit does not apply to the folder itself.
-    if ((!allows && header->AceType != ACCESS_DENIED_ACE_TYPE) || header->AceFlags & INHERIT_ONLY_ACE)
-        return nullptr;
-    return reinterpret_cast<const ACCESS_ALLOWED_ACE*>(header);
+    const bool applies =
+        (allows || header->AceType == ACCESS_DENIED_ACE_TYPE) && !(header->AceFlags & INHERIT_ONLY_ACE);
+    ace = applies ? reinterpret_cast<const ACCESS_ALLOWED_ACE*>(header) : nullptr;
+    return true;
 }
 
 // What the DACL lets a token holding only this account or group do.
@@ -56,8 +58,10 @@ ACCESS_MASK Granted(PACL dacl, PSID sid) {
     GENERIC_MAPPING mapping = {FILE_GENERIC_READ, FILE_GENERIC_WRITE, FILE_GENERIC_EXECUTE, FILE_ALL_ACCESS};
     ACCESS_MASK granted = 0, denied = 0;
     for (DWORD index = 0; index < dacl->AceCount; ++index) {
+        const ACCESS_ALLOWED_ACE* ace = nullptr;
         bool allows = false;
-        const ACCESS_ALLOWED_ACE* ace = Entry(dacl, index, allows);
+        if (!ReadEntry(dacl, index, ace, allows))
+            return FILE_ALL_ACCESS;
         if (!ace || !EqualSid(const_cast<DWORD*>(&ace->SidStart), sid))
             continue;
         ACCESS_MASK rights = ace->Mask;
@@ -70,7 +74,7 @@ ACCESS_MASK Granted(PACL dacl, PSID sid) {
     return granted;
 }
 
-bool OthersMayChange(const std::wstring& path, PSID self, Reach reach) {
+bool OthersMayChangeAt(const std::wstring& path, PSID self, Reach reach) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     const DWORD error =
         GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
@@ -104,10 +108,12 @@ bool OthersMayChange(PSECURITY_DESCRIPTOR descriptor, PSID self, Reach reach) {
         return true;
     const ACCESS_MASK rights = reach == Reach::Place ? kChangeRights : kTakeOver;
     for (DWORD index = 0; index < dacl->AceCount; ++index) {
+        const ACCESS_ALLOWED_ACE* ace = nullptr;
         bool allows = false;
-        const ACCESS_ALLOWED_ACE* ace = Entry(dacl, index, allows);
+        if (!ReadEntry(dacl, index, ace, allows))
+            return true;
         PSID sid = ace ? const_cast<DWORD*>(&ace->SidStart) : nullptr;
-        if (allows && !Privileged(sid, self) && Granted(dacl, sid) & rights)
+        if (ace && allows && !Privileged(sid, self) && Granted(dacl, sid) & rights)
             return true;
     }
     return false;
@@ -128,7 +134,7 @@ std::wstring OpenPlace(std::initializer_list<std::wstring> paths) {
             return path;
         const size_t root = RootLength(place);
         for (Reach reach = Reach::Place;; reach = Reach::FolderAbove) {
-            if (OthersMayChange(place, self, reach))
+            if (OthersMayChangeAt(place, self, reach))
                 return place;
             const size_t above = place.find_last_of(L'\\');
             if (place.size() <= root || above == std::wstring::npos)
