@@ -68,7 +68,7 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
 
 // Without AUTOBACK.EXE in ERUNT's folder no entry is made. The AUTOBACK that was found there makes the
 // first backup, of the whole registry, into a dated folder in the program's Sysreg, where restore looks.
-TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
+TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndOnlyThisAccountsTaskIsOn) {
     if (ActionScene::ProgramFolderOpen())
         GTEST_SKIP();
     ActionScene scene;
@@ -80,32 +80,17 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
     EXPECT_FALSE(AutomaticBackupIsOn(missing));
 
     ActionScene::Touch(scene / L"AUTOBACK.EXE");
-    RecordingHost on({IDYES, IDYES});
-    bAutosicherung_Click(on);
-    ASSERT_EQ(on.started.size(), 1u);
-    EXPECT_EQ(on.started[0].executable, scene / L"Autoback.exe");
-    EXPECT_EQ(on.started[0].commandLine,
+    RecordingHost first({IDYES, IDYES});
+    bAutosicherung_Click(first);
+    ASSERT_EQ(first.started.size(), 1u);
+    EXPECT_EQ(first.started[0].executable, scene / L"Autoback.exe");
+    EXPECT_EQ(first.started[0].commandLine,
               L"\"" + scene / L"Autoback.exe\" \"" + ProgramFolder() +
                   L"\\Sysreg\\#Date#\" sysreg curuser otherusers /noconfirmdelete /alwayscreate");
-    EXPECT_TRUE(AutomaticBackupIsOn(on));
-    // Each place the log-on run starts or reads, open to every account, is refused and named.
-    for (const std::wstring& open : {scene / L"AUTOBACK.EXE", scene.Path(), ProgramSettingsFile()}) {
-        RecordingHost refused({IDYES, IDYES});
-        bAutosicherung_Click((OpenToEveryAccount(open), refused));
-        EXPECT_TRUE(refused.questions.at(0).find(L"''" + open + L"''") != std::wstring::npos && refused.tasks.empty())
-            << refused.questions[0];
-    }
-}
-
-// On is this account's task starting this very program, or a Run value from before. Switching on
-// registers the task whole, in place of one of this account's that does not back up; switching off
-// removes this account's, the one of the shared name from before too, and never another account's.
-TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
-    if (ActionScene::ProgramFolderOpen())
-        GTEST_SKIP();
-    ActionScene scene;
-    ActionScene::Set(Keys::InstallFolder, scene.Path());
-    ActionScene::Touch(scene / L"AUTOBACK.EXE");
+    EXPECT_TRUE(AutomaticBackupIsOn(first));
+    // On is this account's task starting this very program, or a Run value from before. Switching on
+    // registers the task whole, in place of one of this account's that does not back up; switching off
+    // removes this account's, the one of the shared name from before too, and never another account's.
     const std::wstring own = L"Hivora Autosicherung " + AccountSid(), before = L"Hivora Autosicherung";
     const LogonTask backsUp = {CurrentAccount(), L"\"" + ProgramPath() + L"\"", L"/Auto", ProgramFolder()};
     const LogonTask others = {L"PC\\Bob", backsUp.program}, moved = {backsUp.account, L"C:\\Alt\\HIVORA.exe"};
@@ -130,11 +115,18 @@ TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
         EXPECT_EQ(host.tasks, left) << host.questions[0];
         EXPECT_EQ(AutomaticBackupIsOn(host), !on) << "switched, a Run value included";
     }
+    // Each place the log-on run starts or reads, open to every account, is refused and named.
+    for (const std::wstring& open : {scene / L"AUTOBACK.EXE", scene.Path(), ProgramSettingsFile()}) {
+        RecordingHost refused({IDYES, IDYES});
+        bAutosicherung_Click((OpenToEveryAccount(open), refused));
+        EXPECT_TRUE(refused.questions.at(0).find(L"''" + open + L"''") != std::wstring::npos && refused.tasks.empty())
+            << refused.questions[0];
+    }
 }
 
 // Restore offers the newest automatic backup of all places: of the dated folders and the one-folder
-// form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only
-// ever the account's own, never that of the registered user's name. Without an automatic backup the
+// form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only ever the account's
+// own, never that of the registered user's name. Without an automatic backup the
 // manual ones are listed at once, the newest selected by its time: names with the day first sort by day.
 TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     ActionScene scene; // ERUNT's settings are the program's

@@ -1,8 +1,6 @@
 #pragma once
 // A fresh folder under the temporary folder, removed with everything in it. Its
 // name holds a space and an umlaut, so every path built from it is tested with both.
-#include <windows.h>
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -49,6 +47,9 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+#ifdef _WIN32
+#include <windows.h>
+
 // Lets every account do everything to the file or folder: a security descriptor without a DACL.
 inline bool OpenToEveryAccount(const std::wstring& path) {
     SECURITY_DESCRIPTOR open;
@@ -56,3 +57,4 @@ inline bool OpenToEveryAccount(const std::wstring& path) {
            SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE) &&
            SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, &open);
 }
+#endif
