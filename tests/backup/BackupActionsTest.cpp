@@ -2,6 +2,7 @@
 #include "RecordingHost.h"
 #include "backup/AutomaticBackup.h"
 #include "backup/BackupList.h"
+#include "backup/EruntCommands.h"
 #include "backup/Backups.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
@@ -116,7 +117,7 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndOnlyThisAccountsTaskIsO
         EXPECT_EQ(AutomaticBackupIsOn(host), !on) << "switched, a Run value included";
     }
     // Each place the log-on run starts or reads, open to every account, is refused and named.
-    for (const std::wstring& open : {scene / L"AUTOBACK.EXE", scene.Path(), ProgramSettingsFile()}) {
+    for (const std::wstring& open : {AutobackPath(scene.Path()), scene.Path(), ProgramSettingsFile()}) {
         RecordingHost refused({IDYES, IDYES});
         bAutosicherung_Click((OpenToEveryAccount(open), refused));
         EXPECT_TRUE(refused.questions.at(0).find(L"''" + open + L"''") != std::wstring::npos && refused.tasks.empty())
