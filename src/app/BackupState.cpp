@@ -6,12 +6,12 @@
 #include "services/Dates.h"
 #include "settings/Settings.h"
 
-BackupState ReadBackupState(LogonTasks& tasks, const std::wstring& listedFolder) {
+BackupState ReadBackupState(LogonTasks& tasks) {
     BackupState state;
     state.automaticOn = AutomaticBackupIsOn(tasks);
     state.eruntMissing = !FileExists(EruntFolder() + L"\\ERUNT.EXE");
     const auto automatic = AutomaticBackupToRestore();
-    const auto manual = ManualBackupsIn(ManualBackupFolder(listedFolder));
+    const auto manual = ManualBackupsIn(ManualBackupFolder());
     state.restorable = automatic || !manual.empty();
     if (automatic && automatic->saved) {
         state.newest = automatic->saved;

@@ -20,7 +20,7 @@ struct BackupState {
     bool newestAutomatic = false;
 };
 
-// The backups as restore finds them, the manual ones in the folder it would list.
-BackupState ReadBackupState(LogonTasks& tasks, const std::wstring& listedFolder);
+// The backups as restore finds them, the manual ones in the folder it lists.
+BackupState ReadBackupState(LogonTasks& tasks);
 
 std::wstring BackupStateText(const BackupState& state);

@@ -71,9 +71,6 @@ const ButtonLayout& LayoutOf(int buttonId) {
 
 bool Root::Create(HINSTANCE instance) {
     dpi_ = ScreenDpi();
-    wchar_t startFolder[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, startFolder);
-    state_.listedFolder = startFolder;
     const auto icon = static_cast<HICON>(
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_HIVORA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     if (!RegisterClass(kClassName, icon, LoadCursorW(nullptr, IDC_ARROW)) ||
@@ -178,7 +175,7 @@ void Root::ShowAvailable(int buttonId, int overlayId, bool available) {
 
 // A backup may appear while the program runs: AUTOBACK and ERUNT work on after the action that started them.
 void Root::ShowBackupState() {
-    const BackupState backups = ReadBackupState(tasks_, state_.listedFolder);
+    const BackupState backups = ReadBackupState(tasks_);
     EnableButton(IDC_BWIEDERHERSTELLEN, backups.restorable);
     description_.SetState(BackupStateText(backups));
 }
@@ -259,7 +256,11 @@ DWORD Root::RestartElevated() {
 }
 
 bool Root::OpenOnDesktop(const std::wstring& address) {
-    return ::OpenOnDesktop(address);
+    return ::OpenOnDesktop(address, {}, SW_SHOWMAXIMIZED);
+}
+
+bool Root::StartOnDesktop(const std::wstring& program, const std::wstring& folder) {
+    return ::OpenOnDesktop(program, folder, SW_SHOWNORMAL);
 }
 
 void Root::OpenWithOwnRights(const std::wstring& address) {

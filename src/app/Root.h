@@ -37,6 +37,7 @@ public:
     Rights CurrentRights() override { return ProcessRights(); }
     DWORD RestartElevated() override;
     bool OpenOnDesktop(const std::wstring& address) override;
+    bool StartOnDesktop(const std::wstring& program, const std::wstring& folder) override;
     void OpenWithOwnRights(const std::wstring& address) override;
     std::wstring ChooseFolder() override;
     void EnableButton(int buttonId, bool enabled) override;

@@ -182,5 +182,5 @@ void bAutosicherung_Click(ActionHost& host) {
         SwitchOff(host);
     else if (!SwitchOn(host))
         return;
-    host.EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable(host.State().listedFolder));
+    host.EnableButton(IDC_BWIEDERHERSTELLEN, RestoreAvailable());
 }

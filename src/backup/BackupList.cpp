@@ -3,8 +3,9 @@
 #include "services/Dates.h"
 #include "services/Text.h"
 
-std::wstring BackupListEntry(const std::wstring& name, const SYSTEMTIME& changed, const std::wstring& folder) {
-    return L"\t" + name + L"\t" + ListDateTime(changed) + L"\t" + folder;
+std::wstring BackupListEntry(const std::wstring& name, const SYSTEMTIME& changed, const std::wstring& folder,
+                             bool open) {
+    return L"\t" + name + L"\t" + ListDateTime(changed) + (open ? L" ungeschützt" : L"") + L"\t" + folder;
 }
 
 std::wstring FolderOfEntry(std::wstring_view entry) {

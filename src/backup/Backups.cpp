@@ -6,6 +6,7 @@
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
 #include "services/FileDirPath.h"
+#include "services/FileSecurity.h"
 #include "services/FolderListing.h"
 #include "services/IniFiles.h"
 #include "services/UserProfiles.h"
@@ -24,37 +25,49 @@ uint64_t SavedValue(const Backup& backup) {
     return backup.saved ? TimeValue(*backup.saved) : 0;
 }
 
-} // namespace
-
-std::optional<Backup> NewestAutomaticBackup(const std::wstring& sysreg) {
+// The backups in a "Sysreg" folder, in the folder itself and its dated subfolders, added to the list.
+void AddAutomaticBackups(const std::wstring& sysreg, std::vector<Backup>& backups) {
     if (sysreg.empty())
-        return std::nullopt;
+        return;
     std::vector<std::wstring> folders = {sysreg};
     for (std::wstring& dated : Subfolders(sysreg))
         folders.push_back(std::move(dated));
-    std::optional<Backup> newest;
-    for (const std::wstring& folder : folders) {
-        if (!HoldsRestorer(folder))
-            continue;
-        Backup backup = {folder, LastWritten(folder + L"\\Erdnt.Inf")};
-        if (!newest || SavedValue(backup) > SavedValue(*newest))
-            newest = std::move(backup);
-    }
-    return newest;
+    for (const std::wstring& folder : folders)
+        if (HoldsRestorer(folder))
+            backups.push_back({folder, LastWritten(folder + L"\\Erdnt.Inf")});
+}
+
+// Of equally new ones the first.
+std::optional<Backup> Newest(const std::vector<Backup>& backups) {
+    const auto newest = std::max_element(backups.begin(), backups.end(), [](const Backup& first, const Backup& second) {
+        return SavedValue(first) < SavedValue(second);
+    });
+    return newest == backups.end() ? std::nullopt : std::optional(*newest);
+}
+
+} // namespace
+
+std::optional<Backup> NewestAutomaticBackup(const std::wstring& sysreg) {
+    std::vector<Backup> backups;
+    AddAutomaticBackups(sysreg, backups);
+    return Newest(backups);
 }
 
 std::optional<Backup> AutomaticBackupToRestore() {
-    const std::wstring places[] = {SysregIn(ReadProgramSetting(Keys::DefaultDestinationFolder)),
-                                   SysregIn(AccountProfile()), SysregIn(ProgramFolder())};
-    for (const std::wstring& place : places)
-        if (auto backup = NewestAutomaticBackup(place))
-            return backup;
-    return std::nullopt;
+    std::vector<Backup> backups;
+    for (const std::wstring& place :
+         {ReadProgramSetting(Keys::DefaultDestinationFolder), AccountProfile(), ProgramFolder()})
+        AddAutomaticBackups(SysregIn(place), backups);
+    std::erase_if(backups, [](const Backup& backup) { return !OpenPlaceOfBackup(backup.folder).empty(); });
+    return Newest(backups);
 }
 
-std::wstring ManualBackupFolder(const std::wstring& shownBefore) {
-    const std::wstring root = ReadIniValue(EruntSettingsFile(), kSettingsSection, Keys::DefaultDestinationFolder);
-    return PathExists(root) ? root : shownBefore;
+std::wstring OpenPlaceOfBackup(const std::wstring& folder) {
+    return OpenPlace({folder, folder + L"\\Erdnt.exe", folder + L"\\Erdnt.Inf"});
+}
+
+std::wstring ManualBackupFolder() {
+    return ReadIniValue(EruntSettingsFile(), kSettingsSection, Keys::DefaultDestinationFolder);
 }
 
 std::vector<ListedBackup> ManualBackupsIn(const std::wstring& folder) {
@@ -81,6 +94,6 @@ size_t NewestListed(const std::vector<ListedBackup>& backups) {
     return newest == backups.end() ? 0 : static_cast<size_t>(newest - backups.begin());
 }
 
-bool RestoreAvailable(const std::wstring& shownBefore) {
-    return AutomaticBackupToRestore() || !ManualBackupsIn(ManualBackupFolder(shownBefore)).empty();
+bool RestoreAvailable() {
+    return AutomaticBackupToRestore() || !ManualBackupsIn(ManualBackupFolder()).empty();
 }

@@ -10,7 +10,8 @@
 #include "ui/ActionHost.h"
 
 void bSicherungen_Click(ActionHost& host) {
-    if (!FileExists(EruntFolder() + L"\\ERUNT.EXE") || !host.FullRightsOrTold())
+    const std::wstring installed = EruntFolder() + L"\\ERUNT.EXE";
+    if (!FileExists(installed) || !host.FullRightsOrTold() || !ToolProtected(host, installed, kEruntBelongs))
         return;
     // ERUNT replaces today's backup without asking: only with its date settings in place is the
     // folder asked about the one it writes.

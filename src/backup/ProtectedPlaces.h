@@ -8,8 +8,8 @@
 
 class Prompts;
 
-// True when no group that every account belongs to may change the program's
-// folder or file, its settings file, or ERUNT's folder or its AUTOBACK.EXE.
-// Otherwise the user is told, under the headline, the first place that is
-// open to them and where the program belongs.
+// True when no other account may change the program's folder or file, its
+// settings file, or ERUNT's folder or its AUTOBACK.EXE, nor a folder above them.
+// Otherwise the user is told, under the headline, the first place that is open
+// and where the program belongs.
 bool LogOnRunProtected(Prompts& prompts, std::wstring_view headline, const std::wstring& title);

@@ -3,6 +3,7 @@
 #include "backup/BackupList.h"
 #include "backup/Backups.h"
 #include "backup/EruntCommands.h"
+#include "services/Dateiexistenz.h"
 #include "services/Dates.h"
 #include "services/Processes.h"
 #include "ui/ActionHost.h"
@@ -39,13 +40,20 @@ void RestoreAutomaticBackup(ActionHost& host, const Backup& backup) {
 }
 
 void FillBackupList(ActionHost& host) {
-    // Without a backup root, the folder listed last time (at first the start folder) is listed again.
-    std::wstring& listed = host.State().listedFolder;
-    listed = ManualBackupFolder(listed);
-    const std::vector<ListedBackup> backups = ManualBackupsIn(listed);
+    // A backup drive that is not plugged in is said so: no other folder's backups stand in for its own.
+    const std::wstring root = ManualBackupFolder();
+    if (!PathExists(root)) {
+        host.Ask({L"Der Sicherungsordner ''" + root + L"'' ist nicht vorhanden.   ",
+                  L"Bitte schließen Sie das Laufwerk der Sicherungen an oder wählen Sie in den "
+                  L"Konfigurationsoptionen einen anderen Sicherungsordner."},
+                 kRestoreTitle, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const std::vector<ListedBackup> backups = ManualBackupsIn(root);
     std::vector<std::wstring> entries;
     for (const ListedBackup& backup : backups)
-        entries.push_back(BackupListEntry(backup.name, backup.changed, backup.folder));
+        entries.push_back(
+            BackupListEntry(backup.name, backup.changed, backup.folder, !OpenPlaceOfBackup(backup.folder).empty()));
     // The action ends here, so that a double click on the list may start the restore at once.
     host.ShowBackupList(entries, NewestListed(backups));
 }
@@ -66,6 +74,13 @@ void bWiederherstellen_Click(ActionHost& host) {
 
 void LBackups_DblClick(ActionHost& host) {
     const std::wstring entry = host.SelectedBackup();
-    if (!entry.empty() && host.FullRightsOrTold())
-        StartRestorer(host, FolderOfEntry(entry));
+    if (entry.empty() || !host.FullRightsOrTold())
+        return;
+    const std::wstring folder = FolderOfEntry(entry), open = OpenPlaceOfBackup(folder);
+    if (open.empty() ||
+        host.Ask({L"Die Sicherung ''" + folder + L"'' ist nicht geschützt.   ",
+                  L"Andere Konten können ''" + open + L"'' ändern und könnten die Sicherung verändert haben.",
+                  L"Möchten Sie die Sicherung trotzdem wiederherstellen ?"},
+                 kRestoreTitle, kRestoreQuestion) == IDYES)
+        StartRestorer(host, folder);
 }

@@ -51,8 +51,9 @@ void bPatchLoader_Click(ActionHost& host) {
     }
     const std::wstring loader = folder + (FileExists(folder + kPreferredLoader) ? kPreferredLoader : kLoader);
     const std::wstring mshta = SystemDirectory() + L"\\MSHTA.EXE";
-    const bool started =
-        host.FullRightsOrTold() && host.StartTool(mshta, L"\"" + mshta + L"\" \"" + loader + L"\"", SW_SHOWNORMAL);
+    // MSHTA runs the loader with the program's full rights.
+    const bool started = host.FullRightsOrTold() && ToolProtected(host, loader, L"den Patch Loader") &&
+                         host.StartTool(mshta, L"\"" + mshta + L"\" \"" + loader + L"\"", SW_SHOWNORMAL);
     host.EnableButton(IDC_BPATCHLOADER, true);
     if (started)
         host.CloseAfterHandOver();

@@ -2,7 +2,9 @@
 
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
+#include "services/FileSecurity.h"
 #include "services/MessagePump.h"
+#include "services/Messages.h"
 #include "services/Processes.h"
 #include "services/WindowsOrdner.h"
 #include "settings/Addresses.h"
@@ -14,7 +16,8 @@ namespace {
 
 // NTREGOPT and PAGEDFRG live in ERUNT's folder; missing, the click does nothing.
 void StartRebootingTool(ActionHost& host, const wchar_t* executable) {
-    if (!FileExists(EruntFolder() + executable) || !host.FullRightsOrTold())
+    const std::wstring installed = EruntFolder() + executable;
+    if (!FileExists(installed) || !host.FullRightsOrTold() || !ToolProtected(host, installed, kEruntBelongs))
         return;
     const auto folder = AnsiToolPath(host, EruntFolder());
     if (!folder)
@@ -24,13 +27,21 @@ void StartRebootingTool(ActionHost& host, const wchar_t* executable) {
         host.CloseAfterHandOver();
 }
 
-// Started from its own folder, which becomes the current one first.
-void StartFromItsFolder(ActionHost& host, const wchar_t* folderKey, const wchar_t* executable) {
+// Started from its own folder, which becomes the current one first. Where another account could change
+// it, a tool that needs no full rights starts through the desktop's shell with the logged-on user's.
+void StartFromItsFolder(ActionHost& host, const wchar_t* folderKey, const wchar_t* executable,
+                        std::wstring_view belongs, bool needsFullRights) {
     const std::wstring folder = FolderSetting(folderKey);
+    const std::wstring tool = folder + executable;
+    if (!needsFullRights && !OpenPlace({tool, folder}).empty() && host.StartOnDesktop(tool, folder)) {
+        host.CloseAfterHandOver();
+        return;
+    }
+    if (!ToolProtected(host, tool, belongs))
+        return;
     SetCurrentDirectoryW(folder.substr(0, 2).c_str());
     SetCurrentDirectoryW(folder.c_str());
     DoEvents();
-    const std::wstring tool = folder + executable;
     if (host.StartTool(tool, CommandPath(tool), SW_SHOWNORMAL))
         host.CloseAfterHandOver();
 }
@@ -46,11 +57,12 @@ void bDefragment_Click(ActionHost& host) {
 }
 
 void bCleaner_Click(ActionHost& host) {
-    StartFromItsFolder(host, Keys::RegCleaner, kRegCleaner);
+    StartFromItsFolder(host, Keys::RegCleaner, kRegCleaner, L"RegCleaner", false);
 }
 
 void bBootClean_Click(ActionHost& host) {
-    StartFromItsFolder(host, Keys::BootClean, kPrefetchCleaner);
+    // It empties the system's prefetch folder and changes the machine's prefetch settings: only with full rights.
+    StartFromItsFolder(host, Keys::BootClean, kPrefetchCleaner, L"Prefetch Clean and Control", true);
 }
 
 void bUpdates_Click(ActionHost& host) {

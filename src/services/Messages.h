@@ -34,6 +34,8 @@ template <typename Body> void RunGuarded(const wchar_t* operation, Body&& body) 
 // Titles of the messages that more than one part of the program shows.
 inline constexpr wchar_t kProgramTitle[] = L" Hivora for Win-Nt/2000/XP";
 inline constexpr wchar_t kEruntTitle[] = L" Emergency Recovery Utility";
+// Where ERUNT and its tools belong, in a message that says where a program belongs.
+inline constexpr wchar_t kEruntBelongs[] = L"Erunt mit dem Erunt-Manager";
 // The last line of a message about a failure that administrator's rights would have avoided.
 inline constexpr wchar_t kNeedsAdministrator[] =
     L"Bitte starten Sie das Programm mit Administratorrechten und versuchen Sie es erneut.";

@@ -15,12 +15,17 @@ int32_t ShellOpen(const std::wstring& target) {
 }
 
 // The desktop's window, its view, and the Shell.Application object of the process that shows it.
-bool OpenOnDesktop(const std::wstring& address) {
+bool OpenOnDesktop(const std::wstring& target, const std::wstring& folder, int showCommand) {
     const ComApartment apartment;
-    VARIANT desktop = {}, none = {}, show = {};
+    const Bstr folderText(folder);
+    VARIANT desktop = {}, none = {}, show = {}, in = {};
     desktop.vt = show.vt = VT_I4;
     desktop.lVal = CSIDL_DESKTOP;
-    show.lVal = SW_SHOWMAXIMIZED;
+    show.lVal = showCommand;
+    if (!folder.empty()) {
+        in.vt = VT_BSTR;
+        in.bstrVal = folderText.get();
+    }
     long window = 0;
     ComPointer<IShellWindows> windows;
     ComPointer<IDispatch> found, background, application;
@@ -39,5 +44,5 @@ bool OpenOnDesktop(const std::wstring& address) {
            SUCCEEDED(background->QueryInterface(__uuidof(IShellFolderViewDual), folderView.put_void())) &&
            SUCCEEDED(folderView->get_Application(application.put())) && application &&
            SUCCEEDED(application->QueryInterface(__uuidof(IShellDispatch2), shell.put_void())) &&
-           SUCCEEDED(shell->ShellExecute(Bstr(address).get(), none, none, none, show));
+           SUCCEEDED(shell->ShellExecute(Bstr(target).get(), none, in, none, show));
 }

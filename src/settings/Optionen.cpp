@@ -227,8 +227,8 @@ void bKonfiguration_Click(ActionHost& host) {
         bCreateLOC_Click(host);
     if (!outcome.stored)
         return;
-    // A fresh start computes every button's state from the new settings.
+    // A fresh start computes every button's state from the new settings; it too has full rights.
     const std::wstring program = ProgramPath();
-    if (host.StartTool(program, CommandPath(program), SW_SHOWNORMAL))
+    if (ToolProtected(host, program, kEruntBelongs) && host.StartTool(program, CommandPath(program), SW_SHOWNORMAL))
         host.EndProgram(0);
 }

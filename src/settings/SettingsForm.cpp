@@ -2,6 +2,7 @@
 
 #include "services/AppPaths.h"
 #include "services/Dateiexistenz.h"
+#include "services/FileSecurity.h"
 #include "services/FolderListing.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr wchar_t kHivoraTitle[] = L" Hivora";
+constexpr wchar_t kBackupFolderTitle[] = L" Emergency Recovery Folder";
 
 struct ToolFolder {
     const wchar_t* key;
@@ -123,8 +125,15 @@ bool SettingsForm::ChooseBackupFolder() {
     if (HoldsFiles(folder) &&
         prompts_.Ask({L"Dieses Verzeichnis ist nicht leer, es sind noch andere Dateien vorhanden.   ",
                       L"Möchten Sie den Ordner trotzdem als Sicherungsort verwenden ?"},
-                     L" Emergency Recovery Folder", MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
+                     kBackupFolderTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDNO)
         return false;
+    // Restoring starts a backup's Erdnt.exe with full rights; the choice stays the user's.
+    if (const std::wstring open = OpenPlace({folder}); !open.empty())
+        prompts_.Ask({L"Andere Konten können ''" + open + L"'' ändern und damit auch die Sicherungen darin.   ",
+                      L"Eine solche Sicherung wird nur nach einer Warnung wiederhergestellt.",
+                      L"Sicher sind Sicherungen in einem Ordner, den nur Administratoren ändern können, etwa im "
+                      L"Ordner ''Programme''."},
+                     kBackupFolderTitle, MB_OK | MB_ICONEXCLAMATION);
     fields.tSicherungen = folder;
     return true;
 }
@@ -133,8 +142,8 @@ bool SettingsForm::ChooseBackupFolder() {
 bool SettingsForm::CheckLOC() {
     const std::wstring languageFile = fields.tInstall + L"\\ERUNT.LOC";
     return FileExists(languageFile) && !IsGermanLanguageFile(languageFile) &&
-           prompts_.Ask({L"Möchten Sie die Sprache ''Deutsch'' für Erunt und NtRegOpt installieren ?   "},
-                        kEruntTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+           prompts_.Ask({L"Möchten Sie die Sprache ''Deutsch'' für Erunt und NtRegOpt installieren ?   "}, kEruntTitle,
+                        MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 SettingsOutcome SettingsForm::Ready() {

@@ -28,8 +28,8 @@ public:
     // is then loaded afresh; otherwise its download page is offered. A folder that cannot be
     // stored is reported and the fields stay. True when it was stored.
     bool ChooseToolFolder(ToolFolderKind kind);
-    // The backup folder waits for Ok; one that holds files is taken only when the user agrees.
-    // True when the field changed.
+    // The backup folder waits for Ok; one that holds files is taken only when the user agrees, and
+    // one that other accounts may change only after a warning. True when the field changed.
     bool ChooseBackupFolder();
     // Ok: refuses a missing ERUNT or backup folder, offers the German language files, stores.
     SettingsOutcome Ready();

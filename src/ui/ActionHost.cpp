@@ -1,6 +1,7 @@
 #include "ui/ActionHost.h"
 
 #include "services/FileDirPath.h"
+#include "services/FileSecurity.h"
 #include "services/Messages.h"
 
 bool ActionHost::StartTool(const std::wstring& executable, const std::wstring& commandLine, int showCommand,
@@ -49,4 +50,21 @@ std::optional<std::wstring> AnsiToolPath(Prompts& prompts, const std::wstring& p
                      L"Bitte verwenden Sie einen Ordner, dessen Name nur Zeichen des Systemzeichensatzes enthält."},
                     kProgramTitle, MB_OK | MB_ICONSTOP);
     return readable;
+}
+
+bool PlacesProtected(Prompts& prompts, std::initializer_list<std::wstring> places, std::wstring_view headline,
+                     std::wstring_view belongs, const std::wstring& title) {
+    const std::wstring open = OpenPlace(places);
+    if (open.empty())
+        return true;
+    prompts.Ask({headline, L"Es ist nicht sichergestellt, dass nur Administratoren ''" + open + L"'' ändern können.",
+                 L"Bitte installieren Sie " + std::wstring(belongs) +
+                     L" in einem Ordner, den nur Administratoren ändern können, etwa im Ordner ''Programme''."},
+                title, MB_OK | MB_ICONSTOP);
+    return false;
+}
+
+bool ToolProtected(Prompts& prompts, const std::wstring& program, std::wstring_view belongs) {
+    return PlacesProtected(prompts, {program, program.substr(0, program.find_last_of(L'\\'))},
+                           L"Das Programm ''" + program + L"'' wird nicht gestartet.   ", belongs, kProgramTitle);
 }

@@ -23,8 +23,6 @@ struct SharedState {
     bool cleanupRequested = false;
     // Hive copies the last full clean-up removed.
     uint64_t copiesRemoved = 0;
-    // The folder the list of backups showed last; at first the start folder.
-    std::wstring listedFolder;
 };
 
 // What a decision may ask of the user, over the window that is in front.
@@ -46,6 +44,15 @@ protected:
     ~Prompts() = default;
 };
 
+// Whatever the program starts or reads with full rights must lie where only administrators can change it.
+// True when no other account may change any of the places or a folder above them (OpenPlace). Otherwise
+// the user is told, under the headline, the first place that is open and where it belongs: "Erunt mit dem
+// Erunt-Manager" installed, say, in a folder only administrators can change.
+bool PlacesProtected(Prompts& prompts, std::initializer_list<std::wstring> places, std::wstring_view headline,
+                     std::wstring_view belongs, const std::wstring& title);
+// The same for a program to start with full rights, and its folder, from which it loads its libraries.
+bool ToolProtected(Prompts& prompts, const std::wstring& program, std::wstring_view belongs);
+
 class ActionHost : public Prompts {
 public:
     // The window that owns the actions' message boxes and dialogs.
@@ -66,6 +73,9 @@ public:
     // True with an administrator's full rights. Otherwise the user is told that this needs an administrator
     // and, where the system can ask one's consent, offered to start the program again so; this one then ends.
     bool FullRightsOrTold();
+    // Starts a program in a working folder through the desktop's shell, with the logged-on user's rights, not
+    // the program's full rights; false when the desktop's shell does not answer or cannot start it.
+    virtual bool StartOnDesktop(const std::wstring& program, const std::wstring& folder) = 0;
 
     // A button with an overlay stays usable for its description: unavailable, it shows the unavailable look
     // under its overlay; available, its normal look.

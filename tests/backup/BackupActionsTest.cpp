@@ -2,6 +2,7 @@
 #include "RecordingHost.h"
 #include "backup/AutomaticBackup.h"
 #include "backup/BackupList.h"
+#include "backup/EruntCommands.h"
 #include "backup/Backups.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
@@ -20,7 +21,7 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 
 TEST(BackupListTest, EntriesCarryTheirFolderBehindThreeTabs) {
     const std::wstring folder = L"D:\\Sicherung mit\tTab";
-    const std::wstring entry = BackupListEntry(L"2008-03-07", {2008, 3, 0, 7, 4, 5}, folder);
+    const std::wstring entry = BackupListEntry(L"2008-03-07", {2008, 3, 0, 7, 4, 5}, folder, false);
     EXPECT_EQ(entry, L"\t2008-03-07\t(07.03 2008, 04:05)\t" + folder);
     EXPECT_EQ(FolderOfEntry(entry), folder);
 }
@@ -75,7 +76,9 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
 
 // Without AUTOBACK.EXE in ERUNT's folder, or without full rights, no entry is made. The AUTOBACK that was found there
 // makes the first backup, of the whole registry, into a dated folder in the program's Sysreg, where restore looks.
-TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
+TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndOnlyThisAccountsTaskIsOn) {
+    if (ActionScene::ProgramFolderOpen())
+        GTEST_SKIP();
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
     RecordingHost missing({IDYES, IDYES});
@@ -90,23 +93,17 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolder) {
     bAutosicherung_Click(standard);
     EXPECT_FALSE(AutomaticBackupIsOn(standard) ||
                  standard.questions.at(0).find(L"Administrator") == std::wstring::npos);
-    RecordingHost on({IDYES, IDYES});
-    bAutosicherung_Click(on);
-    ASSERT_EQ(on.started.size(), 1u);
-    EXPECT_EQ(on.started[0].executable, scene / L"Autoback.exe");
-    EXPECT_EQ(on.started[0].commandLine,
+    RecordingHost first({IDYES, IDYES});
+    bAutosicherung_Click(first);
+    ASSERT_EQ(first.started.size(), 1u);
+    EXPECT_EQ(first.started[0].executable, scene / L"Autoback.exe");
+    EXPECT_EQ(first.started[0].commandLine,
               L"\"" + scene / L"Autoback.exe\" \"" + ProgramFolder() +
                   L"\\Sysreg\\#Date#\" sysreg curuser otherusers /noconfirmdelete /alwayscreate");
-    EXPECT_TRUE(AutomaticBackupIsOn(on));
-}
-
-// On is this account's task starting this very program, or a Run value from before. Switching on
-// registers the task whole, in place of one of this account's that does not back up; switching off
-// removes this account's, the one of the shared name from before too, and never another account's.
-TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
-    ActionScene scene;
-    ActionScene::Set(Keys::InstallFolder, scene.Path());
-    ActionScene::Touch(scene / L"AUTOBACK.EXE");
+    EXPECT_TRUE(AutomaticBackupIsOn(first));
+    // On is this account's task starting this very program, or a Run value from before. Switching on
+    // registers the task whole, in place of one of this account's that does not back up; switching off
+    // removes this account's, the one of the shared name from before too, and never another account's.
     const std::wstring own = L"Hivora Autosicherung " + AccountSid(), before = L"Hivora Autosicherung";
     const LogonTask backsUp = {CurrentAccount(), L"\"" + ProgramPath() + L"\"", L"/Auto", ProgramFolder()};
     const LogonTask others = {L"PC\\Bob", backsUp.program}, moved = {backsUp.account, L"C:\\Alt\\HIVORA.exe"};
@@ -131,12 +128,19 @@ TEST(AutostartButtonTest, OnlyThisAccountsTaskStartingThisProgramIsOn) {
         EXPECT_EQ(host.tasks, left) << host.questions[0];
         EXPECT_EQ(AutomaticBackupIsOn(host), !on) << "switched, a Run value included";
     }
+    // Each place the log-on run starts or reads, open to every account, is refused and named.
+    for (const std::wstring& open : {AutobackPath(scene.Path()), scene.Path(), ProgramSettingsFile()}) {
+        RecordingHost refused({IDYES, IDYES});
+        bAutosicherung_Click((OpenToEveryAccount(open), refused));
+        EXPECT_TRUE(refused.questions.at(0).find(L"''" + open + L"''") != std::wstring::npos && refused.tasks.empty())
+            << refused.questions[0];
+    }
 }
 
-// Restore offers the newest automatic backup of the first place that holds one: of the dated folders
-// and the one-folder form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only
-// ever the account's own, never that of the registered user's name. Without one the manual ones are listed
-// at once, the newest by its Erdnt.Inf (else its folder) selected: names with the day first sort by day.
+// Restore offers the newest automatic backup of all places: of the dated folders and the one-folder
+// form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only ever the account's
+// own, never that of the registered user's name. Without one the manual ones are listed at once, the
+// newest by its Erdnt.Inf (else its folder) selected: names with the day first sort by day.
 TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     ActionScene scene; // ERUNT's settings are the program's
     ActionScene::Set(Keys::DefaultDestinationFolder, scene / L"Sicherungen");
@@ -146,7 +150,7 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     UniqueKey key; // the registered user's name, as an office suite writes it
     RegCreateKeyExW(HKEY_CURRENT_USER, userInfo.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr);
     ASSERT_TRUE(RegistryWriteValue(HKEY_CURRENT_USER, userInfo, L"DefName", L"Anna"));
-    EXPECT_FALSE(RestoreAvailable(scene.Path()));
+    EXPECT_FALSE(RestoreAvailable());
     for (const auto& [name, infAge, folderAge] :
          {std::tuple{L"01-12-2026", 30, 50}, {L"25-11-2026", 40, 1}, {L"20-11-2026", 0, 35}}) {
         const std::wstring backup = scene / (std::wstring(L"Sicherungen\\") + name);
@@ -155,7 +159,7 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
             ActionScene::Age(ActionScene::Touch(backup + L"\\Erdnt.Inf"), infAge);
         ActionScene::Age(backup, folderAge);
     }
-    ASSERT_TRUE(RestoreAvailable(scene.Path()));
+    ASSERT_TRUE(RestoreAvailable());
     RecordingHost manual({IDYES});
     bWiederherstellen_Click(manual);
     std::filesystem::remove_all(other);
@@ -172,7 +176,7 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
             ActionScene::Touch(own + folder + L"\\Erdnt.exe");
         ActionScene::Age(ActionScene::Touch(own + folder + L"\\Erdnt.Inf"), age);
     }
-    // The same backups in the backup folder come first.
+    // The same backups are found in the backup folder too.
     for (const std::wstring& place : {own, sysreg}) {
         RecordingHost automatic({IDYES, IDYES});
         bWiederherstellen_Click(automatic);
@@ -182,6 +186,24 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
         EXPECT_NE(automatic.questions.at(1).find(L"am " + DayMonthYear(*saved) + L" gespeicherte"), std::wstring::npos);
         EXPECT_EQ(automatic.started.at(0).executable, place + L"\\2026-12-01\\Erdnt.exe");
     }
+    // Open to every account, the backup folder's newer backups are passed over for the profile's protected one,
+    // its manual ones are listed marked and restoring one asks first, No unless chosen; a missing one is said so.
+    ActionScene::Touch(own + L"\\Erdnt.exe");
+    ASSERT_TRUE(OpenToEveryAccount(scene / L"Sicherungen"));
+    RecordingHost guarded({IDYES, IDYES, IDNO});
+    bWiederherstellen_Click(guarded);
+    bWiederherstellen_Click(guarded);
+    guarded.selected = guarded.listed.at(1);
+    LBackups_DblClick(guarded);
+    ActionScene::Set(Keys::DefaultDestinationFolder, scene / L"fehlt");
+    bWiederherstellen_Click(guarded);
+    std::filesystem::remove_all(own);
+    EXPECT_EQ(guarded.started.at(0).executable, own + L"\\Erdnt.exe");
+    EXPECT_NE(guarded.selected.find(L" ungeschützt\t"), std::wstring::npos);
+    ASSERT_EQ(guarded.questions.size(), 6u);
+    EXPECT_EQ(guarded.styles[3] & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2));
+    EXPECT_NE(guarded.questions[5].find(L"fehlt'' ist nicht vorhanden"), std::wstring::npos);
+    EXPECT_EQ(guarded.started.size(), 1u);
 }
 
 } // namespace

@@ -89,23 +89,26 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// A program folder that every account may change (under Wine: mode 0777) is refused at switch-on with
-// the folder named, and its log-on run starts nothing; the rows above are the folder of mode 0755 that works.
-TEST(Autostart, AFolderEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing) {
-    Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
-    scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\HIVORA.exe", L"Version", L"win10");
-    SECURITY_DESCRIPTOR open; // no DACL: everyone may do everything
-    InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
-    ASSERT_TRUE(SetFileSecurityW(scenario.Path().c_str(), DACL_SECURITY_INFORMATION, &open));
-    Program program(scenario.Program());
-    Click(program.Control(IDC_BAUTOSICHERUNG));
-    const std::wstring text = program.Answer(IDOK).value().text;
-    EXPECT_NE(text.find(L"''" + scenario.Path() + L"''"), std::wstring::npos) << text;
-    EXPECT_FALSE(SystemLogonTasks().Find(kTask) || ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", KEY_WOW64_64KEY));
-    Program logOn(scenario.Program(), L"/Auto");
-    EXPECT_TRUE(logOn.Answer(IDOK) && logOn.Exit() == 0u);
-    EXPECT_TRUE(scenario.Log().empty());
+// A program folder that every account may change (under Wine: mode 0777), a protected one inside such a
+// folder, and a program file every account may change are refused at switch-on with the place named, and
+// their log-on run starts nothing; the rows above are a folder of mode 0755 under such folders that works.
+TEST(Autostart, WhatEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing) {
+    for (const auto& [open, folder] : {std::pair{L"", L""}, {L"", L"\\Programme"}, {L"\\HIVORA.exe", L""}}) {
+        Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
+        scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\HIVORA.exe", L"Version", L"win10");
+        std::filesystem::create_directories(scenario.Path() + folder);
+        for (const wchar_t* file : {L"\\HIVORA.exe", L"\\ERUNT.EXE", L"\\NTREGOPT.EXE", L"\\AUTOBACK.EXE"})
+            CopyFileW((scenario.Path() + file).c_str(), (scenario.Path() + folder + file).c_str(), TRUE);
+        ASSERT_TRUE(OpenToEveryAccount(scenario.Path() + open));
+        Program program(scenario.Path() + folder + L"\\HIVORA.exe");
+        Click(program.Control(IDC_BAUTOSICHERUNG));
+        const std::wstring text = program.Answer(IDOK).value().text;
+        EXPECT_NE(text.find(L"''" + scenario.Path() + open + L"''"), std::wstring::npos) << text;
+        EXPECT_FALSE(SystemLogonTasks().Find(kTask) || ReadReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", KEY_WOW64_64KEY));
+        Program logOn(scenario.Path() + folder + L"\\HIVORA.exe", L"/Auto");
+        EXPECT_TRUE(logOn.Answer(IDOK) && logOn.Exit() == 0u);
+        EXPECT_TRUE(scenario.Log().empty());
+    }
 }
 
 // A first start without a registered user name, the common case: the start-up writes the defaults and

@@ -66,6 +66,8 @@ TEST(ToolLaunchersTest, EachToolGetsItsCommandLine) {
          L"\"" + missing + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE\""}};
     const std::filesystem::path current = std::filesystem::current_path();
     for (const Row& row : rows) {
+        if (row.folder == program && ActionScene::ProgramFolderOpen())
+            continue;
         ActionScene::Set(row.key, row.setting ? row.setting : row.folder);
         if (row.folder != missing && row.folder != folder)
             ActionScene::Touch(row.folder + row.file);

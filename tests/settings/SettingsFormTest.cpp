@@ -74,17 +74,23 @@ TEST(SettingsFormTest, WhatCannotBeStoredIsReported) {
     EXPECT_EQ(host.started.size(), 1u);
 }
 
-// It waits for Ok: nothing is stored meanwhile.
+// It waits for Ok: nothing is stored meanwhile. One that every account may change is taken with a warning.
 TEST(SettingsFormTest, ABackupFolderHoldingFilesIsTakenOnlyWhenTheUserAgrees) {
-    for (const auto& [file, answer, taken] : {std::tuple{false, 0, true}, {true, IDNO, false}, {true, IDYES, true}}) {
+    for (const auto& [file, answer, taken, open] : {std::tuple{false, 0, true, false},
+                                                    {true, IDNO, false, false},
+                                                    {true, IDYES, true, false},
+                                                    {false, 0, true, true}}) {
         ActionScene scene;
         std::filesystem::create_directories(scene / L"Sicherungen\\Unterordner");
         if (file)
             ActionScene::Touch(scene / L"Sicherungen\\x.txt");
+        if (open)
+            OpenToEveryAccount(scene / L"Sicherungen");
         RecordingHost host({answer}, {scene / L"Sicherungen"});
         SettingsForm form(host);
         EXPECT_EQ(form.ChooseBackupFolder(), taken);
-        EXPECT_EQ(host.questions.size(), file ? 1u : 0u);
+        EXPECT_EQ(host.questions.size(), file + open);
+        EXPECT_TRUE(!open || host.questions.back().ends_with(L"etwa im Ordner ''Programme''."));
         EXPECT_EQ(form.fields.tSicherungen, taken ? scene / L"Sicherungen" : L"");
         EXPECT_EQ(ReadBytes(ProgramFolder() + L"\\ERUNT.INI"), "");
     }

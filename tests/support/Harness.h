@@ -139,8 +139,9 @@ public:
                            view);
                 }
     }
-    std::vector<Start> Log() const {
-        const std::string bytes = ReadBytes(*this / L"standins.log");
+    // A stand-in the desktop's shell started logs beside itself, in its folder.
+    std::vector<Start> Log(const std::wstring& folder = {}) const {
+        const std::string bytes = ReadBytes((folder.empty() ? Path() : folder) + L"\\standins.log");
         std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
         std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
         std::vector<Start> starts;

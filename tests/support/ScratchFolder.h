@@ -46,3 +46,15 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
+
+#ifdef _WIN32
+#include <windows.h>
+
+// Lets every account do everything to the file or folder: a security descriptor without a DACL.
+inline bool OpenToEveryAccount(const std::wstring& path) {
+    SECURITY_DESCRIPTOR open;
+    return InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION) &&
+           SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE) &&
+           SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, &open);
+}
+#endif

@@ -7,10 +7,12 @@
 #include "cleanup/Cleanup.h"
 #include "services/AppPaths.h"
 #include "services/Dates.h"
+#include "services/FileSecurity.h"
 #include "services/IniFiles.h"
 #include "services/Messages.h"
 #include "services/Text.h"
 #include "services/UniqueHandle.h"
+#include "services/WindowsOrdner.h"
 #include "ui/ActionHost.h"
 
 #include <deque>
@@ -68,6 +70,7 @@ struct RecordingHost : ActionHost, LogonTasks {
         return desktopAnswers && (opened.push_back(address), true);
     }
     void OpenWithOwnRights(const std::wstring& address) override { openedWithOwnRights.push_back(address); }
+    bool StartOnDesktop(const std::wstring& program, const std::wstring&) override { return OpenOnDesktop(program); }
     std::wstring ChooseFolder() override { return Next(folders, std::wstring()); }
     void EnableButton(int id, bool enabled) override { buttons[id] = enabled; }
     void ShowWaitPointer(bool) override {}
@@ -102,8 +105,8 @@ inline void PrintTo(const LogonTask& task, std::ostream* out) {
          << (task.enabled ? "" : " | disabled");
 }
 
-// A scratch folder, and the program's settings file, a tool and a folder beside the
-// test program whose path holds no space, all gone when the test ends.
+// A scratch folder, the program's settings file and a tool beside the test program, and a folder
+// whose path holds no space on the system drive, all gone when the test ends.
 class ActionScene : public ScratchFolder {
 public:
     ~ActionScene() {
@@ -112,7 +115,9 @@ public:
              {ProgramFolder() + L"\\ERUNT.INI", ProgramFolder() + L"\\NTREGOPT.EXE", UnspacedFolder()})
             std::filesystem::remove_all(path, ignored);
     }
-    static std::wstring UnspacedFolder() { return ProgramFolder() + L"\\Tools"; }
+    static std::wstring UnspacedFolder() { return SystemDirectory().substr(0, 3) + L"HivoraWerkzeuge"; }
+    // Under Wine below /tmp: the actions refuse what starts with full rights from there or reads its settings.
+    static bool ProgramFolderOpen() { return !OpenPlace({ProgramFolder()}).empty(); }
     // Creates the file (and its folders) and answers its path.
     static std::wstring Touch(const std::wstring& path) { return WriteBytes(path, "x"), path; }
     static void Set(const wchar_t* key, const std::wstring& value) {

@@ -33,34 +33,50 @@ TEST(HandOverTest, OnlyAToolThatStartedEndsTheProgram) {
         {bWiederherstellen_Click, {IDYES, IDYES}, sysreg + L"\\Erdnt.exe", true},
         {LBackups_DblClick, {}, sysreg + L"\\Erdnt.exe", true}};
     const std::filesystem::path current = std::filesystem::current_path();
+    {
+        BackupLock other; // one backup at a time: while another runs, the manual backup starts none
+        ASSERT_TRUE(other.Take());
+        RecordingHost busy;
+        bSicherungen_Click(busy);
+        EXPECT_TRUE(busy.started.empty() && busy.questions.at(0).find(L"gerade eine Sicherung") != std::wstring::npos);
+    }
     // Without full rights nothing starts and the user hears why; from Vista on he may start the program again.
+    // With them a tool starts or not; then, open to every account, nothing starts with full rights: RegCleaner
+    // starts through the desktop's shell while that answers.
     using enum Rights;
-    for (const auto& [click, answers, tool, needsRights] : rows)
-        for (const auto& [rights, starts] :
-             {std::pair{Full, true}, {Full, false}, {Elevatable, false}, {None, false}}) {
+    struct Case {
+        Rights rights;
+        bool starts, open, desktopAnswers;
+    };
+    for (const Case& at :
+         {Case{Full, true, false, false}, Case{Full, false, false, false}, Case{Elevatable, false, false, false},
+          Case{None, false, false, false}, Case{Full, true, true, true}, Case{Full, true, true, false}}) {
+        ASSERT_TRUE(!at.open || OpenToEveryAccount(tools));
+        for (const auto& [click, answers, tool, needsRights] : rows) {
             RecordingHost host(answers);
-            host.answers.push_back(IDYES); // to start the program again
-            host.rights = needsRights ? rights : Full;
-            host.selected = BackupListEntry(L"Sysreg", {}, sysreg);
-            host.startError = starts ? ERROR_SUCCESS : 740; // elevation required
+            if (at.rights == Elevatable)
+                host.answers.push_back(IDYES); // to start the program again
+            host.rights = needsRights ? at.rights : Full;
+            host.selected = BackupListEntry(L"Sysreg", {}, sysreg, false);
+            host.startError = at.starts ? ERROR_SUCCESS : 740; // elevation required
+            host.desktopAnswers = at.desktopAnswers;
             click(host);
-            const bool full = host.rights == Full;
-            EXPECT_EQ(host.started.size() == 1 && host.started[0].executable == tool, full) << tool;
+            const bool full = host.rights == Full, onDesktop = at.desktopAnswers && click == &bCleaner_Click;
+            const bool started = full && !at.open;
+            ASSERT_EQ(host.started.size(), started ? 1u : 0u) << tool;
+            EXPECT_TRUE(!started || host.started[0].executable == tool) << tool;
             EXPECT_EQ(host.restarts, host.rights == Elevatable ? 1 : 0);
-            EXPECT_EQ(host.exitCode.has_value(), starts || host.restarts) << tool;
-            const std::wstring told = starts || host.questions.empty() ? L"" : host.questions.back();
-            EXPECT_TRUE(told.starts_with(
-                !full    ? L"Hierfür werden die vollen Rechte eines Administrators benötigt."
-                : starts ? L""
-                         : L"Das Programm ''" + tool + L"'' konnte nicht gestartet werden.   \n" + kNeedsAdministrator))
+            EXPECT_EQ(host.exitCode.has_value(), (started && at.starts) || host.restarts || onDesktop) << tool;
+            EXPECT_EQ(host.opened.size(), onDesktop ? 1u : 0u) << tool;
+            const std::wstring told = at.open || at.starts || host.questions.empty() ? L"" : host.questions.back();
+            const std::wstring failed = L"Das Programm ''" + tool + L"'' konnte nicht gestartet werden.   \n";
+            EXPECT_TRUE(told.starts_with(!full ? L"Hierfür werden die vollen Rechte eines Administrators benötigt."
+                                         : started && !at.starts ? failed + kNeedsAdministrator
+                                                                 : L""))
                 << told;
         }
+    }
     std::filesystem::current_path(current);
-    BackupLock other; // one backup at a time: while another runs, the manual backup starts none
-    ASSERT_TRUE(other.Take());
-    RecordingHost busy;
-    bSicherungen_Click(busy);
-    EXPECT_TRUE(busy.started.empty() && busy.questions.at(0).find(L"gerade eine Sicherung") != std::wstring::npos);
 }
 
 // The system's reason names the file it speaks of, which its text leaves to the caller as "%1".
