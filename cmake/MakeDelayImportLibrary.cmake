@@ -1,19 +1,15 @@
 cmake_minimum_required(VERSION 3.25)
 # Makes a delay-import library of the functions of IMPORT_LIBRARY that XP's DLL exports.
 #   cmake -DNM=... -DDLLTOOL=... -DIMPORT_LIBRARY=... -DDLL=<name without .dll> -DXP_EXPORTS=<list>
-#         -DSTDCALL=ON|OFF -DOUTPUT=<library> -P MakeDelayImportLibrary.cmake
+#         -DOUTPUT=<library> -P MakeDelayImportLibrary.cmake
 execute_process(COMMAND ${NM} ${IMPORT_LIBRARY} OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
 file(STRINGS "${XP_EXPORTS}" exported)
-# Each function's import slot: "__imp_Name" on 64-bit, "__imp__Name@bytes" on 32-bit.
+# Each function's import slot, "__imp_Name".
 string(REGEX MATCHALL " I __imp_[^\n]+" slots "${symbols}")
 set(definitions "")
 foreach(slot IN LISTS slots)
     string(REGEX REPLACE "^ I __imp_" "" name "${slot}")
-    if(STDCALL)
-        string(REGEX REPLACE "^_" "" name "${name}")
-    endif()
-    string(REGEX REPLACE "@[0-9]+$" "" exported_name "${name}")
-    if(exported_name IN_LIST exported)
+    if(name IN_LIST exported)
         list(APPEND definitions "${name}")
     endif()
 endforeach()
@@ -25,10 +21,5 @@ list(JOIN definitions "\n" exports)
 get_filename_component(folder "${OUTPUT}" DIRECTORY)
 file(MAKE_DIRECTORY "${folder}")
 file(WRITE "${OUTPUT}.def" "LIBRARY ${DLL}.dll\nEXPORTS\n${exports}\n")
-# -k takes the argument sizes off the names the DLL is asked for.
-set(kill_at "")
-if(STDCALL)
-    set(kill_at -k)
-endif()
-execute_process(COMMAND ${DLLTOOL} ${kill_at} --input-def ${OUTPUT}.def --output-delaylib ${OUTPUT} --dllname ${DLL}.dll
+execute_process(COMMAND ${DLLTOOL} --input-def ${OUTPUT}.def --output-delaylib ${OUTPUT} --dllname ${DLL}.dll
                 COMMAND_ERROR_IS_FATAL ANY)
