@@ -1,14 +1,12 @@
 #include "app/BackupState.h"
 
-#include "backup/AutomaticBackup.h"
 #include "backup/Backups.h"
 #include "services/Dateiexistenz.h"
 #include "services/Dates.h"
 #include "settings/Settings.h"
 
-BackupState ReadBackupState(LogonTasks& tasks) {
+BackupState ReadBackupState() {
     BackupState state;
-    state.automaticOn = AutomaticBackupIsOn(tasks);
     state.eruntMissing = !FileExists(EruntFolder() + L"\\ERUNT.EXE");
     const auto automatic = AutomaticBackupToRestore();
     const auto manual = ManualBackupsIn(ManualBackupFolder());
@@ -28,8 +26,10 @@ BackupState ReadBackupState(LogonTasks& tasks) {
 }
 
 std::wstring BackupStateText(const BackupState& state) {
-    std::wstring text =
-        state.automaticOn ? L"Automatische Sicherung: eingeschaltet\n" : L"Automatische Sicherung: ausgeschaltet\n";
+    std::wstring text;
+    if (state.automaticOn)
+        text = *state.automaticOn ? L"Automatische Sicherung: eingeschaltet\n"
+                                  : L"Automatische Sicherung: ausgeschaltet\n";
     if (state.newest)
         text += L"Letzte Sicherung: " + DayMonthYearTime(*state.newest) +
                 (state.newestAutomatic ? L" (automatisch)" : L" (manuell)");

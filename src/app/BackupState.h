@@ -2,16 +2,14 @@
 // What the description panel shows while no description is on screen: whether
 // the registry is backed up, so that a user sees at a glance what is safe and
 // why buttons are grey.
-#include "services/LogonTask.h"
-
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
 struct BackupState {
-    // By the rule the button "Automatische Sicherungen" switches by.
-    bool automaticOn = false;
+    // By the rule the button "Automatische Sicherungen" switches by; none until the Task Scheduler was asked.
+    std::optional<bool> automaticOn;
     bool eruntMissing = false;
     // Restore has a backup to offer.
     bool restorable = false;
@@ -20,7 +18,8 @@ struct BackupState {
     bool newestAutomatic = false;
 };
 
-// The backups as restore finds them, the manual ones in the folder it lists.
-BackupState ReadBackupState(LogonTasks& tasks);
+// The backups as restore finds them, the manual ones in the folder it lists; whether the automatic backup
+// is on stays to be asked.
+BackupState ReadBackupState();
 
 std::wstring BackupStateText(const BackupState& state);

@@ -4,6 +4,7 @@
 #include "app/BackupState.h"
 #include "app/ButtonActions.h"
 #include "app/StartUpRules.h"
+#include "backup/AutomaticBackup.h"
 #include "backup/Backups.h"
 #include "services/BrowseFolders2k.h"
 #include "services/MessagePump.h"
@@ -174,10 +175,21 @@ void Root::ShowAvailable(int buttonId, int overlayId, bool available) {
 }
 
 // A backup may appear while the program runs: AUTOBACK and ERUNT work on after the action that started them.
+// Whether the automatic backup is on takes the Task Scheduler, whose first answer takes a noticeable moment:
+// the start asks it once the window is painted, and from then on every look asks again.
 void Root::ShowBackupState() {
-    const BackupState backups = ReadBackupState(tasks_);
-    EnableButton(IDC_BWIEDERHERSTELLEN, backups.restorable);
-    description_.SetState(BackupStateText(backups));
+    const bool asked = backupState_.automaticOn.has_value();
+    backupState_ = ReadBackupState();
+    EnableButton(IDC_BWIEDERHERSTELLEN, backupState_.restorable);
+    if (asked)
+        ShowAutomaticBackupState();
+    else
+        description_.SetState(BackupStateText(backupState_));
+}
+
+void Root::ShowAutomaticBackupState() {
+    backupState_.automaticOn = AutomaticBackupIsOn(tasks_);
+    description_.SetState(BackupStateText(backupState_));
 }
 
 void Root::CopyBackground(HDC dc, POINT to, const RECT& part) const {
@@ -213,18 +225,6 @@ void Root::EndHover() {
     KillTimer(Handle(), kHoverTimer);
     description_.ShowState();
     state_.busy = false;
-}
-
-// One action at a time: its waits let clicks through, which would start a second action inside it.
-// Once an action has handed its work over, no second tool may start either.
-template <typename Action> void Root::RunAlone(Action action) {
-    if (acting_ || closing_ || ending_)
-        return;
-    acting_ = true;
-    action();
-    acting_ = false;
-    if (!closing_ && !ending_)
-        ShowBackupState();
 }
 
 void Root::ButtonClicked(int buttonId) {
@@ -447,6 +447,9 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kAfterFirstPaint:
         LookUpUserAtStart();
+        ShowAutomaticBackupState();
+        if (checkBackupAgeAfterPaint_)
+            WarnOfAnOverdueBackup();
         return 0;
     case WM_CLOSE:
         EndProgram(0);

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: a column of label-buttons on a picture, the description
 // panel, the list of backups, and the state the actions share.
+#include "app/BackupState.h"
 #include "app/DescriptionPanel.h"
 #include "app/Label.h"
 #include "app/Overlay.h"
@@ -66,6 +67,7 @@ private:
     void ShowAvailable(int buttonId, int overlayId, bool available);
     // The restore button and the state in the panel, as the backups are now.
     void ShowBackupState();
+    void ShowAutomaticBackupState();
     void ShowButtonAvailable(int buttonId, bool available);
     void EndHover();
     template <typename Action> void RunAlone(Action action);
@@ -104,4 +106,20 @@ private:
     bool waitPointer_ = false;
     // The control that had the keyboard last; the window opens on the manual backup, which harms nothing.
     int lastUsed_ = IDC_BSICHERUNGEN;
+    // What the restore button and the state panel show.
+    BackupState backupState_;
+    // The start-up went through: the automatic backup's age is looked at once the window is painted.
+    bool checkBackupAgeAfterPaint_ = false;
 };
+
+// One action at a time: its waits let clicks through, which would start a second action inside it.
+// Once an action has handed its work over, no second tool may start either.
+template <typename Action> void Root::RunAlone(Action action) {
+    if (acting_ || closing_ || ending_)
+        return;
+    acting_ = true;
+    action();
+    acting_ = false;
+    if (!closing_ && !ending_)
+        ShowBackupState();
+}

@@ -66,7 +66,7 @@ void Root::Form_Load() {
     EnableButton(IDC_BUPDATES, IsWindowEnabled(Control(IDC_BUPDATES)));
     EnableButton(IDC_BCLEANER, FileExists(ReadProgramSetting(Keys::RegCleaner) + L"\\REGCLEANR.EXE") &&
                                    IsWindowEnabled(Control(IDC_BCLEANER)));
-    WarnOfAnOverdueBackup();
+    checkBackupAgeAfterPaint_ = true;
 }
 
 // Start-up makes no use of the name; looking it up loads the clean-up window, which
@@ -87,16 +87,18 @@ void Root::WarnOfAnOverdueBackup() {
     const bool never = !newest || !newest->saved;
     if ((!never && !AutomaticBackupOverdue(*newest->saved, now)) || !AutomaticBackupIsOn(Tasks()))
         return;
-    if (ShowMessage(nullptr,
-                    {never ? L"Es wurde noch keine automatische Sicherung der Registrierung gespeichert.   "
-                           : L"Die letzte automatische Sicherung der Registrierung wurde am " +
-                                 DayMonthYear(*newest->saved) + L" gespeichert.   ",
-                     std::wstring(never ? L"Bei der Anmeldung wurde bisher keine Sicherung durchgeführt: "
-                                        : L"Seitdem wurde bei der Anmeldung keine Sicherung mehr durchgeführt: ") +
-                         L"Die Aufgabe, die bei der Anmeldung sichert, funktioniert möglicherweise nicht mehr.",
-                     L"Möchten Sie die Registrierung jetzt sichern ?"},
-                    kProgramTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
-        StartAutomaticBackupNow(*this);
+    // Over the window, as an action: no click starts another one meanwhile.
+    RunAlone([&] {
+        if (Ask({never ? L"Es wurde noch keine automatische Sicherung der Registrierung gespeichert.   "
+                       : L"Die letzte automatische Sicherung der Registrierung wurde am " +
+                             DayMonthYear(*newest->saved) + L" gespeichert.   ",
+                 std::wstring(never ? L"Bei der Anmeldung wurde bisher keine Sicherung durchgeführt: "
+                                    : L"Seitdem wurde bei der Anmeldung keine Sicherung mehr durchgeführt: ") +
+                     L"Die Aufgabe, die bei der Anmeldung sichert, funktioniert möglicherweise nicht mehr.",
+                 L"Möchten Sie die Registrierung jetzt sichern ?"},
+                kProgramTitle, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+            StartAutomaticBackupNow(*this);
+    });
 }
 
 // Started with "/Auto" at log-on: back up the registry once a day without ever
