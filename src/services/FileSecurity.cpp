@@ -122,6 +122,9 @@ bool OthersMayChange(PSECURITY_DESCRIPTOR descriptor, PSID self, Reach reach) {
 std::wstring OpenPlace(std::initializer_list<std::wstring> paths) {
     const std::vector<BYTE> user = ProcessTokenUser();
     PSID self = user.empty() ? nullptr : reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+    // Folders judged already, each with every folder above it: a file's folder and the folders above it
+    // are the same for its neighbours.
+    std::vector<std::wstring> judged;
     for (const std::wstring& path : paths) {
         if (path.empty()) // names nothing
             continue;
@@ -134,8 +137,12 @@ std::wstring OpenPlace(std::initializer_list<std::wstring> paths) {
             return path;
         const size_t root = RootLength(place);
         for (Reach reach = Reach::Place;; reach = Reach::FolderAbove) {
+            // As a place a folder is judged more strictly than as a folder above.
+            if (reach == Reach::FolderAbove && std::find(judged.begin(), judged.end(), place) != judged.end())
+                break;
             if (OthersMayChangeAt(place, self, reach))
                 return place;
+            judged.push_back(place);
             const size_t above = place.find_last_of(L'\\');
             if (place.size() <= root || above == std::wstring::npos)
                 break;
