@@ -16,9 +16,8 @@ TEST(StartUp, MissingEruntIsReportedAndRetryOpensTheDownloadPage) {
     EXPECT_EQ(program.Processes(), 1u) << "the browser is no child of the program";
 }
 
-// A log-on backup that stopped happening is told at a normal start. With /Auto, in any letter case,
-// the whole registry is backed up without a window, once a day, beside the backup of earlier versions
-// and never over it; a missing AUTOBACK is reported.
+// An overdue log-on backup is told at a start. /Auto backs up without a window once a day, beside the
+// backup of earlier versions; a missing AUTOBACK is reported.
 TEST(StartUp, AutoBacksUpOnceADayWithoutAWindow) {
     Scenario scenario;
     scenario.SetReg(HKEY_LOCAL_MACHINE, kRunKey, L"Erunt", L"on", KEY_WOW64_64KEY);
@@ -42,10 +41,8 @@ TEST(StartUp, AutoBacksUpOnceADayWithoutAWindow) {
     EXPECT_TRUE(std::filesystem::exists(old + L"\\SYSTEM"));
 }
 
-// ERUNT's tools read their command line in the ANSI code page. With the program in a folder named with a
-// letter outside it, the log-on run waits while another backup runs, then its backup lands in today's
-// folder of the program's Sysreg, and restore starts that backup's restorer by a path it reads back.
-// Where AUTOBACK made nothing, the log-on run says so.
+// In a folder named outside the ANSI code page the log-on run waits for another backup, backs up into
+// Sysreg and is restored by a path ERUNT's tools read back; where AUTOBACK made nothing, it says so.
 TEST(StartUp, ALogOnRunWaitsForAnotherBackupReachesAnyFolderAndTellsWhenNothingWasMade) {
     Scenario scenario;
     const std::wstring folder = scenario / L"Łukasz", program = folder + L"\\HIVORA.exe";
@@ -72,8 +69,7 @@ TEST(StartUp, ALogOnRunWaitsForAnotherBackupReachesAnyFolderAndTellsWhenNothingW
     EXPECT_NE(nothing.Answer(IDOK).value().text.find(L"keine Sicherung von heute"), std::wstring::npos);
 }
 
-// Without an administrator's full rights (Administrators for deny only) the backup, optimisation and
-// restore buttons start nothing and say that an administrator is needed.
+// With Administrators for deny only, backup, optimisation and restore start nothing and ask for an administrator.
 TEST(MainWindow, WithoutFullRightsNothingStartsAndAnAdministratorIsAskedFor) {
     Scenario scenario;
     CopyTo(scenario / L"Sysreg\\Erdnt.exe");
@@ -105,10 +101,8 @@ TEST(StartUp, AnOlderWindowsIsRefusedWithExitCodeOne) {
     EXPECT_EQ(program.Exit(), 1u);
 }
 
-// The main window and the mouse: a hover describes, the bare window clears the description, an
-// overlay swallows the click. A restore asks twice, and as it cannot be undone, Enter never starts one.
-// The restore list shows the backups of a backup folder that the start-up leaves as it is, and no other
-// folder; a right click puts it away, and a double click restores, also after a hover.
+// A hover describes, the bare window clears it, an overlay swallows the click; a restore asks twice, No
+// by default. The list shows only the backup folder's backups; a right click hides it, a double click restores.
 TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     Scenario scenario;
     // A RegCleaner folder without the program: the button is enabled but covered.
@@ -157,10 +151,8 @@ TEST(MainWindow, TheMouseDescribesAndRestoresButAnOverlaySwallowsTheClick) {
     EXPECT_EQ(scenario.Log()[0].path, scenario / L"Sicherungen\\2008-03-07\\Erdnt.exe");
 }
 
-// The keyboard starts on the backup and is back on it after its question: one Enter too many never restarts
-// the computer. Tab passes the unconfigured cleaners, and restore under its overlay until backups made meanwhile
-// are offered and told once the window is active again, dated by their Erdnt.Inf, not by a folder touched
-// since. Their list takes the keys, the newest chosen until the arrow moves on: Escape, arrows, Enter.
+// The keys start on the backup and return to it after its question, so one Enter too many restarts nothing; Tab
+// passes what is covered; backups made meanwhile are told on activation, and their list takes Escape, arrows, Enter.
 TEST(MainWindow, TheKeysNeverLandOnARestartAndRestoreFromTheList) {
     Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE", L"PAGEDFRG.EXE"});
     scenario.Set(L"DefaultDestinationFolder", scenario / L"Sicherungen");

@@ -74,8 +74,7 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
     }
 }
 
-// Without AUTOBACK.EXE in ERUNT's folder, or without full rights, no entry is made. The AUTOBACK that was found there
-// makes the first backup, of the whole registry, into a dated folder in the program's Sysreg, where restore looks.
+// Without AUTOBACK.EXE in ERUNT's folder, or without full rights, no entry is made; the first backup goes to Sysreg.
 TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndOnlyThisAccountsTaskIsOn) {
     if (ActionScene::ProgramFolderOpen())
         GTEST_SKIP();
@@ -101,9 +100,8 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndOnlyThisAccountsTaskIsO
               L"\"" + scene / L"Autoback.exe\" \"" + ProgramFolder() +
                   L"\\Sysreg\\#Date#\" sysreg curuser otherusers /noconfirmdelete /alwayscreate");
     EXPECT_TRUE(AutomaticBackupIsOn(first));
-    // On is this account's task starting this very program, or a Run value from before. Switching on
-    // registers the task whole, in place of one of this account's that does not back up; switching off
-    // removes this account's, the one of the shared name from before too, and never another account's.
+    // On: this account's task starting this program, or an old Run value. Switching on replaces this account's
+    // task that does not back up; switching off removes it and the old shared name's, never another account's.
     const std::wstring own = L"Hivora Autosicherung " + AccountSid(), before = L"Hivora Autosicherung";
     const LogonTask backsUp = {CurrentAccount(), L"\"" + ProgramPath() + L"\"", L"/Auto", ProgramFolder()};
     const LogonTask others = {L"PC\\Bob", backsUp.program}, moved = {backsUp.account, L"C:\\Alt\\HIVORA.exe"};
@@ -137,10 +135,8 @@ TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndOnlyThisAccountsTaskIsO
     }
 }
 
-// Restore offers the newest automatic backup of all places: of the dated folders and the one-folder
-// form of earlier versions, the one whose Erdnt.Inf is newest. A profile's is only ever the account's
-// own, never that of the registered user's name. Without one the manual ones are listed at once, the
-// newest by its Erdnt.Inf (else its folder) selected: names with the day first sort by day.
+// Restore offers the automatic backup with the newest Erdnt.Inf, of the account's own profile, never the
+// registered user's; else it lists the manual ones, the newest by Erdnt.Inf (else folder) selected.
 TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
     ActionScene scene; // ERUNT's settings are the program's
     ActionScene::Set(Keys::DefaultDestinationFolder, scene / L"Sicherungen");
@@ -186,8 +182,7 @@ TEST(RestoreTest, TheNewestAutomaticBackupOrTheListOfManualOnes) {
         EXPECT_NE(automatic.questions.at(1).find(L"am " + DayMonthYear(*saved) + L" gespeicherte"), std::wstring::npos);
         EXPECT_EQ(automatic.started.at(0).executable, place + L"\\2026-12-01\\Erdnt.exe");
     }
-    // Open to every account, the backup folder's newer backups are passed over for the profile's protected one,
-    // its manual ones are listed marked and restoring one asks first, No unless chosen; a missing one is said so.
+    // An open backup folder's backups are passed over for the profile's, or listed marked and asked, No by default.
     ActionScene::Touch(own + L"\\Erdnt.exe");
     ASSERT_TRUE(OpenToEveryAccount(scene / L"Sicherungen"));
     RecordingHost guarded({IDYES, IDYES, IDNO});

@@ -24,8 +24,7 @@ struct Autostart {
 
 class AutostartTest : public testing::TestWithParam<Autostart> {};
 
-// From Vista on, a log-on task with the highest rights; before, one Run value, which either build
-// reads and writes in the 64-bit view. A Run value left from before counts as on everywhere.
+// From Vista on a log-on task, before one Run value in the 64-bit view; an old Run value counts as on.
 TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     const Autostart& row = GetParam();
     Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
@@ -43,7 +42,6 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
             RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kRunKey, view, 0);
     }
     Program program(scenario.Program());
-    // On, and never a backup: told at the start like an overdue one.
     const bool wasOn = row.plantedView || row.plantedTask;
     EXPECT_TRUE(!wasOn || program.Answer(IDOK).value().text.find(L"noch keine automatische") != std::wstring::npos);
     Click(program.Control(IDC_BAUTOSICHERUNG));
@@ -67,7 +65,7 @@ TEST_P(AutostartTest, OneEntryWhicheverBuildSetIt) {
     }
     EXPECT_EQ(scenario.WaitLog(1).at(0).line,
               L"\"" + scenario / L"Autoback.exe\" \"" + scenario / L"Sysreg\\#Date#\" " + row.autoback);
-    // AUTOBACK may finish after the action, which takes no click while it waits: active, the window tells it.
+    // AUTOBACK may finish after the action: activated, the window tells it.
     PostMessageW(program.Main(), WM_ACTIVATE, WA_ACTIVE, 0);
     const std::wstring today = DayMonthYear(*LastWritten(scenario / L"Sysreg")); // made by AUTOBACK's run
     EXPECT_TRUE(WaitFor([&] { return program.State().find(today) != std::wstring::npos; })) << program.State();
@@ -89,9 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, AutostartTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-// A program folder that every account may change (under Wine: mode 0777), a protected one inside such a
-// folder, and a program file every account may change are refused at switch-on with the place named, and
-// their log-on run starts nothing; the rows above are a folder of mode 0755 under such folders that works.
+// An open program folder, a protected one inside it, and an open program file are refused and named at
+// switch-on, and their log-on run starts nothing.
 TEST(Autostart, WhatEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing) {
     for (const auto& [open, folder] : {std::pair{L"", L""}, {L"", L"\\Programme"}, {L"\\HIVORA.exe", L""}}) {
         Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
@@ -111,9 +108,8 @@ TEST(Autostart, WhatEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing) {
     }
 }
 
-// A first start without a registered user name, the common case: the start-up writes the defaults and
-// looks the user up in the clean-up window. Many hive copies are left for the first clean-up click, one
-// in the user's profile; the pointer moves meanwhile, and a click on a backup starts none.
+// A first start without a registered user writes the defaults; its clean-up of many hive copies reports
+// while the pointer moves, and a click on a backup meanwhile starts none.
 TEST(Cleanup, AFirstStartWritesTheDefaultsAndItsFirstCleanUpReportsAndCloses) {
     Scenario scenario;
     scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);

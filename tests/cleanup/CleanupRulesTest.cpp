@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-// Each pattern of the lists has a row that no other pattern of its list matches, and a near miss. The
-// number tells the lists a name is in: 1 the first, 2 the second, 4 the profiles'.
+// A row per pattern that no other matches, and near misses; the lists a name is in: 1, 2 and 4 the profiles'.
 TEST(PatternListTest, MatchesHiveCopiesByTheirOwnNames) {
     const std::pair<const wchar_t*, int> rows[] = {
         {L"NTUSER.DAT_BAK", 5},     {L"ntuser.dat_bak2", 5}, {L"UsrClass.dat_TU1", 5},

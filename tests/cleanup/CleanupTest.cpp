@@ -7,9 +7,8 @@
 
 #include <gtest/gtest.h>
 
-// A copy in use stays as it was, hidden and read-only, and the copies after it go all the same, also in
-// the local service's profile where the system lists it for its SID, and the classes hive from Vista on.
-// The report counts what is gone and says what stays; the program closes only when copies were removed.
+// A copy in use stays as it was and the later ones go, also in the local service's profile listed for its SID
+// and the classes hive; the report counts both, and the program closes only when copies were removed.
 TEST(CleanupTest, CountsOnlyWhatItRemovedAndClosesOnlyThen) {
     const std::wstring config = NativeFolder(SystemDirectory() + L"\\config");
     const std::wstring network = WindowsDirectory() + L"\\ServiceProfiles\\NetworkService";

@@ -35,9 +35,8 @@ TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
     EXPECT_TRUE(cancelled.buttons[IDC_BPATCHLOADER]);
 }
 
-// NTREGOPT and PAGEDFRG start from ERUNT's folder (the program's when none is set), quoted where a space
-// needs it, and not at all when missing or a folder. The cleaners start unchecked from their folders,
-// which become the current one.
+// NTREGOPT and PAGEDFRG start from ERUNT's folder (else the program's), quoted where a space needs it, never
+// when missing or a folder; the cleaners start unchecked from their folders, which become the current one.
 TEST(ToolLaunchersTest, EachToolGetsItsCommandLine) {
     ActionScene scene;
     const std::wstring spaced = scene.Path(), plain = ActionScene::UnspacedFolder(), missing = scene / L"fehlt";

@@ -5,12 +5,9 @@
 
 namespace {
 
-// A double click on Updates opens ERUNT.TXT in the system's notepad, not one beside the program or in
-// the working folder, and the home page, each once. While the patch loader's folder dialog is open the
-// main window takes no click. RegCleaner, in a folder every account may change, then starts from it through
-// the desktop's shell (its stand-in logs beside itself), not as the program's child; clicks during the second
-// after the hand-over start nothing more, and a program planted where a spaced folder name breaks
-// ("...\Hivora.exe") never runs.
+// A double click on Updates opens ERUNT.TXT in the system's notepad and the home page, each once; the folder
+// dialog blocks the main window; RegCleaner, in an open folder, starts through the desktop's shell; later
+// clicks start nothing, and a program planted where a spaced folder name breaks ("...\Hivora.exe") never runs.
 TEST(Launchers, OnlyTheToolsMeantRunAndEachOnce) {
     Scenario scenario({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
     scenario.RegisterBrowser();

@@ -31,8 +31,7 @@ TEST(SettingsFormOfFolderTest, IsTheFolderOrItsShortNameOrNone) {
     }
 }
 
-// An ANSI program is handed the path where it survives the code page, else the short form of the part that
-// has one (only Łukasz here) and the rest where that survives; none where a name has no short form.
+// The path where it survives the code page, else with the short form of a part that has one (Łukasz), else none.
 TEST(AnsiReadablePathTest, IsThePathOrItsShortFormOrNone) {
     const auto shortForm = [](const std::wstring& path) { return path == L"C:\\Łukasz" ? L"C:\\LUKASZ~1" : path; };
     for (const auto& [path, readable] :

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// What the system is handed: the account's log-on, its highest rights, battery power too, enabled, and
-// the program in its folder; every text is escaped and none is taken for a part of the template.
+// The account's log-on, highest rights, on battery too, enabled, the program in its folder; every text escaped.
 TEST(LogonTaskTest, StartsTheProgramAtTheAccountsLogOnWithItsHighestRights) {
     const std::wstring definition =
         LogonTaskDefinition({L"PC\\Jürgen & <Co>", L"\"C:\\A & B %FOLDER%\\HIVORA.exe\"", L"/Auto", L"C:\\A & B"});

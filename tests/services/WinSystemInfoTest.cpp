@@ -10,8 +10,7 @@ TEST(UserNamesTest, AreNamesOnlyWhenTheyNameNoOtherFolder) {
         EXPECT_FALSE(IsPlainName(name)) << name;
 }
 
-// Vista or later, elevated, in Administrators (not for deny only): full rights, or whether elevation can give them
-// (a filtered administrator's and a standard account's token, a restricted one), or none.
+// Vista or later, elevated, in Administrators (not for deny only): full rights, elevatable, or none.
 TEST(RightsTest, FullOnlyElevatedFromVistaOnAndForAnAdministratorBefore) {
     using enum Rights;
     for (const auto& [vista, elevated, administrator, rights] : {std::tuple{true, true, true, Full},

@@ -5,8 +5,7 @@
 
 namespace {
 
-// ERUNT beside the program is found although its folder in the settings is gone. The settings window
-// then locks the backup group and Ok but not Cancel; a tool's folder dialog belongs to the window.
+// With ERUNT's folder gone the settings lock the backup group and Ok, not Cancel; dialogs belong to the window.
 TEST(Optionen, AMissingEruntFolderLocksOkButNotCancel) {
     Scenario scenario;
     scenario.Set(L"InstallFolder", scenario / L"fehlt");
@@ -31,9 +30,8 @@ TEST(Optionen, AMissingEruntFolderLocksOkButNotCancel) {
     EXPECT_TRUE(scenario.Log().empty()) << "no restart";
 }
 
-// Ok offers the German files where ERUNT's language file is English, and the program restarts. They
-// come from HIVORA.LOC beside the program: those of the release package (whose program is the one
-// started here) are unpacked into the ERUNT folder.
+// Ok offers the German files for an English ERUNT.LOC and restarts; the release package's HIVORA.LOC
+// beside the program is unpacked into the ERUNT folder.
 TEST(Optionen, TheReleasePackagesLanguageFilesAreUnpackedIntoTheEruntFolder) {
     Scenario scenario;
     for (const char* file : {"/HIVORA.exe", "/HIVORA.LOC", "/LIESMICH.txt"})

@@ -10,8 +10,7 @@
 
 namespace {
 
-// The chosen folder holds ERUNT.EXE and the row's file: a tool folder is stored at once only with
-// its tool, and every field is then loaded afresh; otherwise Retry opens the tool's download page.
+// A tool folder is stored at once only with its tool, the fields then loaded afresh; else Retry opens its page.
 TEST(SettingsFormTest, AToolFolderIsStoredAtOnceOnlyWithItsTool) {
     const wchar_t* keys[] = {L"InstallFolder", L"BootClean", L"RegCleaner"}; // in the order of the kinds
     const std::tuple<ToolFolderKind, const wchar_t*, const wchar_t*> rows[] = {
@@ -45,9 +44,8 @@ TEST(SettingsFormTest, AToolFolderIsStoredAtOnceOnlyWithItsTool) {
     }
 }
 
-// What cannot be stored is reported with its reason: the German language files without their package,
-// or where a folder stands in a file's place; a chosen tool or patch loader folder without a writable
-// settings file, where the field stays empty and the loader runs all the same.
+// What cannot be stored is told: language files without their package or over a folder, and a tool or patch
+// loader folder without a writable settings file, where the field stays empty and the loader runs all the same.
 TEST(SettingsFormTest, WhatCannotBeStoredIsReported) {
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());

@@ -1,10 +1,7 @@
-// Stands in for every outside tool in the tests, copied under the tool's file name; like ERUNT's
-// tools, it reads its command line and folder in the ANSI code page. Each start appends one line
-// "path it was started by TAB command line TAB working folder" (UTF-16) to the log named by
-// HIVORA_STANDIN_LOG, else (started by the desktop's shell) to standins.log beside itself. As
-// AUTOBACK.EXE "<folder>" ... it backs up as ERUNT does: #Date# in the folder becomes today's date
-// (by the date settings the program writes), an existing folder is emptied, and it leaves what the program reads
-// back: Erdnt.exe (this stand-in again, so a restore is recorded too) and Erdnt.inf in that folder.
+// Every outside tool, under the tool's name; it reads its command line and folder as ANSI, as ERUNT's tools do.
+// Each start appends "path TAB command line TAB working folder" (UTF-16) to HIVORA_STANDIN_LOG's file, else to
+// standins.log beside itself. As AUTOBACK.EXE "<folder>" it empties the folder (#Date# made today's date) and
+// leaves Erdnt.exe (itself, so a restore is recorded too) and Erdnt.inf there.
 #include "services/AppPaths.h"
 #include "services/Dates.h"
 #include "services/Text.h"

@@ -1,7 +1,6 @@
 #pragma once
-// Drives the real program as a user would: a scratch folder with the program and stand-ins for the
-// outside tools, its windows and message boxes read and answered from outside, the mouse and keys
-// through real input (so these tests never run side by side). Every wait has a time-out.
+// Drives the real program from a scratch folder with stand-ins for the outside tools, through real mouse
+// and keys (so these tests never run side by side). Every wait has a time-out.
 #include "ScratchFolder.h"
 #include "resource.h"
 #include "services/IniFiles.h"
@@ -20,9 +19,8 @@
 #include <sstream>
 #include <vector>
 
-// How long a wait for a state of the program may take before the test fails. A cold Wine prefix on a
-// busy machine can take many seconds for a first folder dialog; a passing test never waits this long.
-// Where 32-bit programs run emulated, each start takes about a minute: HIVORA_PATIENCE_SECONDS says more.
+// The longest wait before a test fails: a cold Wine prefix's first folder dialog may take many seconds, and
+// where 32-bit programs run emulated each start takes about a minute (HIVORA_PATIENCE_SECONDS says more).
 inline const int kPatience = [] {
     const char* seconds = std::getenv("HIVORA_PATIENCE_SECONDS");
     return 1000 * std::max(60, seconds ? std::atoi(seconds) : 0);
@@ -41,8 +39,7 @@ inline std::wstring BuildPath(const std::string& path) {
     return (path[0] == '/' ? L"Z:" : L"") + std::filesystem::path(path).make_preferred().wstring();
 }
 
-// The program the tests drive: this build's, or the one HIVORA_PROGRAM names (the 32-bit program,
-// driven from the 64-bit tests where 32-bit programs run emulated and each of their starts is slow).
+// This build's program, or the one HIVORA_PROGRAM names (the 32-bit one, where its tests would be slow).
 inline std::string ProgramToTest() {
     const char* other = std::getenv("HIVORA_PROGRAM");
     return other && *other ? other : HIVORA_EXE_PATH;
@@ -88,8 +85,7 @@ struct Start {
     std::wstring path, line, folder;
 };
 
-// The program copied into a scratch folder with stand-ins beside it. Whatever the test changes
-// outside the folder (registry values, files) is put back when it goes.
+// The program in a scratch folder with stand-ins beside it; what the test changes outside is put back.
 class Scenario : public ScratchFolder {
 public:
     explicit Scenario(std::initializer_list<const wchar_t*> tools = {L"ERUNT.EXE", L"NTREGOPT.EXE"}) {
@@ -104,7 +100,6 @@ public:
             (*undo)();
     }
     std::wstring Program() const { return *this / L"HIVORA.exe"; }
-    // A value of the program's settings file.
     void Set(const wchar_t* key, const std::wstring& value) const {
         WriteIniValue(*this / L"ERUNT.INI", L"ERUNT", key, value);
     }
@@ -124,8 +119,7 @@ public:
         CopyTo(path);
         SetReg(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", std::filesystem::path(path).filename(), L"native");
     }
-    // http and https open a stand-in named browser.exe, in the user's and the machine's classes of both
-    // views. A DDE conversation would reach a running browser instead: it is gone for the throwaway prefix.
+    // http and https open a stand-in browser.exe in every class and view; DDE would reach a running browser.
     void RegisterBrowser() {
         CopyTo(*this / L"browser.exe");
         for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY})
@@ -181,8 +175,7 @@ struct Box {
     int defaultButton;
 };
 
-// A program started for a test, in a job with everything it starts; all of them are ended when the
-// test ends, if they still run.
+// A program started for a test, in a job with everything it starts: what still runs ends with the test.
 class Program {
 public:
     // With a token, the program runs with it (a restricted one, without full rights).
@@ -204,8 +197,6 @@ public:
         if (TerminateJobObject(job_.get(), 1))
             WaitForSingleObject(process_.get(), 10000);
     }
-    DWORD Id() const { return id_; }
-    HANDLE Process() const { return process_.get(); }
     HWND Main() { return main_ ? main_ : main_ = Window(L"HivoraRoot"); }
     // A shown top-level window of the program, once the program waits for input.
     HWND Window(const wchar_t* className, int milliseconds = kPatience) {
@@ -273,16 +264,14 @@ private:
     HWND main_ = nullptr;
 };
 
-// Presses the left (or another) button clicks times at the window's centre, or at a point of its
-// client area; none moves the pointer there only.
+// Presses the button clicks times at the window's centre or a client point; none only moves the pointer.
 inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {}, DWORD press = MOUSEEVENTF_LEFTDOWN) {
     RECT rect = {};
     GetWindowRect(window, &rect);
     POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     if (client)
         ClientToScreen(window, &(at = *client));
-    // Absolute input counts in 65536ths of the screen. Every event carries the point, so a press
-    // never lands where the pointer was before a move the system has not applied yet.
+    // In 65536ths of the screen; every event carries the point, so no press lands before the move.
     INPUT input = {INPUT_MOUSE};
     input.mi = {(at.x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN),
                 (at.y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN), 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE};

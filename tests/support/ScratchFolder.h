@@ -1,6 +1,5 @@
 #pragma once
-// A fresh folder under the temporary folder, removed with everything in it. Its
-// name holds a space and an umlaut, so every path built from it is tested with both.
+// A fresh temporary folder, removed with its content; its name holds a space and an umlaut, tested everywhere.
 #include <chrono>
 #include <filesystem>
 #include <fstream>

@@ -1,8 +1,6 @@
 #pragma once
-// An ActionHost without any window: it answers questions and folder choices
-// from a script and records what an action asked, started, opened and ended.
-// Actions read their settings from ERUNT.INI beside the running executable, so
-// a test's settings go there (and are removed again) through ActionScene.
+// An ActionHost without any window: it answers from a script and records what an action asked, started,
+// opened and ended. A test's settings go to ERUNT.INI beside the test program, through ActionScene.
 #include "ScratchFolder.h"
 #include "cleanup/Cleanup.h"
 #include "services/AppPaths.h"
@@ -105,8 +103,7 @@ inline void PrintTo(const LogonTask& task, std::ostream* out) {
          << (task.enabled ? "" : " | disabled");
 }
 
-// A scratch folder, the program's settings file and a tool beside the test program, and a folder
-// whose path holds no space on the system drive, all gone when the test ends.
+// A scratch folder; the settings file and tool beside the test program and the unspaced folder go with it.
 class ActionScene : public ScratchFolder {
 public:
     ~ActionScene() {

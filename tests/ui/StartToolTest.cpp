@@ -1,5 +1,4 @@
-// Every hand-over to a tool, through a recording host: a tool that started ends the program, one that
-// did not is told, which and why, and the program stays. A tool that needs full rights starts only with them.
+// Every hand-over: a started tool ends the program, one that did not is told and the program stays.
 #include "RecordingHost.h"
 #include "backup/BackupList.h"
 #include "backup/ManualBackup.h"
@@ -40,9 +39,8 @@ TEST(HandOverTest, OnlyAToolThatStartedEndsTheProgram) {
         bSicherungen_Click(busy);
         EXPECT_TRUE(busy.started.empty() && busy.questions.at(0).find(L"gerade eine Sicherung") != std::wstring::npos);
     }
-    // Without full rights nothing starts and the user hears why; from Vista on he may start the program again.
-    // With them a tool starts or not; then, open to every account, nothing starts with full rights: RegCleaner
-    // starts through the desktop's shell while that answers.
+    // Without full rights nothing starts and the user hears why, from Vista on offered a restart with them. From
+    // an open folder nothing starts with full rights; RegCleaner starts through the desktop's shell if it answers.
     using enum Rights;
     struct Case {
         Rights rights;
