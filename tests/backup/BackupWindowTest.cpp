@@ -127,8 +127,8 @@ TEST(Cleanup, AFirstStartWritesTheDefaultsAndItsFirstCleanUpReportsAndCloses) {
     const std::wstring profileCopy = _wgetenv(L"USERPROFILE") + std::wstring(L"\\NTUSER.DAT_BAK");
     WriteBytes(profileCopy, "");
     scenario.Undo([profileCopy] { DeleteFileW(profileCopy.c_str()); });
-    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"InstallFolder"), scenario.Path());
-    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"DefaultDestinationFolder"), scenario / L"Backup");
+    EXPECT_EQ(scenario.Get(L"InstallFolder"), scenario.Path());
+    EXPECT_EQ(scenario.Get(L"DefaultDestinationFolder"), scenario / L"Backup");
     EXPECT_TRUE(std::filesystem::exists(scenario / L"backup"));
     const HWND passed[] = {program.Control(IDC_BOPTIMIERUNG), program.Control(IDC_BUPDATES)};
     Click(program.Control(IDC_BBEREINIGUNG));

@@ -2,8 +2,6 @@
 #include "services/FolderListing.h"
 
 #include "ScratchFolder.h"
-#include "services/Dateiexistenz.h"
-#include "services/UniqueHandle.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 #include "cleanup/CleanupButton.h"
 #include "services/Dateiexistenz.h"
 #include "services/Registry.h"
-#include "services/WindowsOrdner.h"
 
 #include <gtest/gtest.h>
 

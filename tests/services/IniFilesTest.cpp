@@ -3,8 +3,6 @@
 
 #include "ScratchFolder.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
 // A folder is kept only in a form that the file gives back as the same folder.

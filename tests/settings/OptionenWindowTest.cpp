@@ -50,7 +50,7 @@ TEST(Optionen, TheReleasePackagesLanguageFilesAreUnpackedIntoTheEruntFolder) {
     EXPECT_EQ(program.Exit(), 0u);
     ASSERT_EQ(scenario.Log().size(), 1u);
     EXPECT_EQ(scenario.Log()[0].line, L"\"" + scenario.Program() + L"\"") << "without arguments";
-    EXPECT_EQ(Ini(scenario / L"ERUNT.INI", L"DisableFastBackup"), L"1") << "the box ticked in the window";
+    EXPECT_EQ(scenario.Get(L"DisableFastBackup"), L"1") << "the box ticked in the window";
     EXPECT_EQ(ReadBytes(scenario / L"HIVORA.LOC"), package);
     EXPECT_NE(ReadBytes(scenario / L"ERUNT.LOC").find("Registrierung"), std::string::npos);
 }

@@ -50,10 +50,6 @@ inline void CopyTo(const std::wstring& to, const std::string& from = HIVORA_STAN
     CopyFileW(BuildPath(from).c_str(), to.c_str(), FALSE);
 }
 
-inline std::wstring Ini(const std::wstring& file, const wchar_t* key) {
-    return ReadIniValue(file, L"ERUNT", key);
-}
-
 // A registry value as text ("" for other types); nothing when there is none.
 inline std::optional<std::wstring> ReadReg(HKEY root, const std::wstring& key, const std::wstring& name,
                                            REGSAM view = 0) {
@@ -103,6 +99,7 @@ public:
     void Set(const wchar_t* key, const std::wstring& value) const {
         WriteIniValue(*this / L"ERUNT.INI", L"ERUNT", key, value);
     }
+    std::wstring Get(const wchar_t* key) const { return ReadIniValue(*this / L"ERUNT.INI", L"ERUNT", key); }
     void Undo(std::function<void()> action) { undo_.push_back(std::move(action)); }
     void SetReg(HKEY root, const std::wstring& key, const std::wstring& name, const std::optional<std::wstring>& value,
                 REGSAM view = 0, DWORD type = REG_SZ) {

@@ -45,11 +45,9 @@ struct RecordingHost : ActionHost, LogonTasks {
     size_t listSelection = 0;
     SharedState state;
 
-    template <typename T> static T Next(std::deque<T>& script, T otherwise) {
-        if (script.empty())
-            return otherwise;
-        T next = script.front();
-        script.pop_front();
+    template <typename T> static T Next(std::deque<T>& script, T next) {
+        if (!script.empty())
+            next = script.front(), script.pop_front();
         return next;
     }
     HWND Owner() const override { return nullptr; }
