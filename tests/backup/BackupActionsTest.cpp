@@ -6,7 +6,6 @@
 #include "backup/Backups.h"
 #include "backup/ManualBackup.h"
 #include "backup/Restore.h"
-#include "services/Dates.h"
 #include "services/Registry.h"
 #include "services/UserProfiles.h"
 #include "services/WinSystemInfo.h"
@@ -27,48 +26,47 @@ TEST(BackupListTest, EntriesCarryTheirFolderBehindThreeTabs) {
 }
 
 TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
-    struct Row {
-        bool spaced, destinationExists, todayExists;
-        int answer;
-        bool starts;
-        const wchar_t* destination = nullptr; // an existing folder other than the scene's
-        bool dayFirst = false;                // ERUNT's settings name today's folder dd.mm.yyyy
-    };
-    for (const Row row : {Row{true, true, false, 0, true}, Row{false, true, false, 0, true},
-                          Row{true, false, false, 0, true}, Row{true, true, true, IDNO, false},
-                          Row{true, true, true, IDYES, true}, Row{true, true, true, IDNO, false, nullptr, true},
-                          Row{true, true, false, 0, true, L"C:\\"}}) { // a drive root is handed over as it is
+    // ERUNT's folder spaced, the destination there, today's folder there, the answer, whether ERUNT starts, another
+    // destination (a drive root is handed over as it is), ERUNT's settings naming today's folder dd.mm.yyyy.
+    for (const auto& [spaced, destinationExists, todayExists, answer, starts, otherDestination, dayFirst] :
+         {std::tuple{true, true, false, 0, true, L"", false},
+          {false, true, false, 0, true, L"", false},
+          {true, false, false, 0, true, L"", false},
+          {true, true, true, IDNO, false, L"", false},
+          {true, true, true, IDYES, true, L"", false},
+          {true, true, true, IDNO, false, L"", true},
+          {true, true, false, 0, true, L"C:\\", false}}) {
         ActionScene scene;
-        RecordingHost host({row.answer});
-        const std::wstring install = row.spaced ? scene / L"Erunt Ordner" : ActionScene::UnspacedFolder();
+        RecordingHost host({answer});
+        const std::wstring install = spaced ? scene / L"Erunt Ordner" : ActionScene::UnspacedFolder();
         const std::wstring erunt = ActionScene::Touch(install + L"\\ERUNT.EXE");
-        const std::wstring destination = row.destination ? row.destination : scene / L"Backup";
-        if (row.destinationExists)
+        const std::wstring destination = *otherDestination ? otherDestination : scene / L"Backup";
+        if (destinationExists)
             std::filesystem::create_directories(destination);
         const auto setting = [&](const wchar_t* key) { return ReadIniValue(install + L"\\ERUNT.INI", L"ERUNT", key); };
-        if (row.dayFirst)
+        if (dayFirst)
             for (const auto& [key, value] : {std::pair{L"DateFormat", L"dd/mm/yyyy"}, {L"DateSeparator", L"."}})
                 WriteIniValue(install + L"\\ERUNT.INI", L"ERUNT", key, value);
         SYSTEMTIME now; // today's folder as ERUNT names it: by default, or by its own choice of the day first
         GetLocalTime(&now);
-        if (row.todayExists)
-            std::filesystem::create_directories(
-                destination + L"\\" + (row.dayFirst ? DayMonthYear(now) : EruntDate(now, L"yyyy/mm/dd", L"-")));
+        if (todayExists)
+            std::filesystem::create_directories(destination + L"\\" +
+                                                (dayFirst ? DayMonthYear(now) : EruntDate(now, L"yyyy/mm/dd", L"-")));
         ActionScene::Set(Keys::InstallFolder, install);
         ActionScene::Set(Keys::DefaultDestinationFolder, destination);
 
         bSicherungen_Click(host);
 
-        ASSERT_EQ(host.questions.size(), row.todayExists ? 1u : 0u);
-        EXPECT_TRUE(!row.todayExists || (host.styles[0] & MB_DEFMASK) == MB_DEFBUTTON2) << "No unless chosen";
+        ASSERT_EQ(host.questions.size(), todayExists ? 1u : 0u);
+        EXPECT_TRUE(!todayExists || (host.styles[0] & MB_DEFMASK) == MB_DEFBUTTON2) << "No unless chosen";
         // ERUNT's date settings name today's folder as asked about; its own are kept.
-        EXPECT_EQ(setting(L"DateFormat") + setting(L"DateSeparator"), row.dayFirst ? L"dd/mm/yyyy." : L"yyyy/mm/dd-");
-        ASSERT_EQ(host.started.size(), row.starts ? 1u : 0u);
-        EXPECT_EQ(host.handedOver, row.starts);
-        if (!row.starts)
+        EXPECT_EQ(setting(L"DateFormat") + setting(L"DateSeparator"), dayFirst ? L"dd/mm/yyyy." : L"yyyy/mm/dd-");
+        ASSERT_EQ(host.started.size(), starts ? 1u : 0u);
+        EXPECT_EQ(host.handedOver, starts);
+        if (!starts)
             continue;
-        const std::wstring program = row.spaced || !row.destinationExists ? L"\"" + erunt + L"\"" : erunt;
-        const std::wstring target = row.destinationExists ? L" \"" + destination + L"\\#Date#\"" : L"";
+        const std::wstring program = spaced || !destinationExists ? L"\"" + erunt + L"\"" : erunt;
+        const std::wstring target = destinationExists ? L" \"" + destination + L"\\#Date#\"" : L"";
         EXPECT_EQ(host.started[0].executable, erunt);
         EXPECT_EQ(host.started[0].commandLine, program + target + kArguments);
     }

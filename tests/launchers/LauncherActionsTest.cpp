@@ -3,7 +3,6 @@
 #include "launchers/PatchLoader.h"
 #include "launchers/ToolLaunchers.h"
 #include "resource.h"
-#include "services/WindowsOrdner.h"
 #include "settings/Addresses.h"
 #include "settings/Settings.h"
 
@@ -40,45 +39,38 @@ TEST(PatchLoaderTest, RunsThePickedLoaderWithMshta) {
 TEST(ToolLaunchersTest, EachToolGetsItsCommandLine) {
     ActionScene scene;
     const std::wstring spaced = scene.Path(), plain = ActionScene::UnspacedFolder(), missing = scene / L"fehlt";
-    const std::wstring folder = scene / L"Ordner", program = ProgramFolder();
-    std::filesystem::create_directories(folder + L"\\NTREGOPT.EXE");
-    struct Row {
-        void (*click)(ActionHost&);
-        const wchar_t* key;
-        std::wstring folder, file, line;  // no line: nothing starts
-        const wchar_t* setting = nullptr; // when the settings name another folder
-    };
-    const Row rows[] = {
-        {&bOptimierung_Click, L"InstallFolder", spaced, L"\\NTREGOPT.EXE",
-         L"\"" + spaced + L"\\NTREGOPT.EXE\" /reboot"},
-        {&bOptimierung_Click, L"InstallFolder", plain, L"\\NTREGOPT.EXE", plain + L"\\NTREGOPT.EXE /reboot"},
-        {&bDefragment_Click, L"InstallFolder", spaced, L"\\PAGEDFRG.EXE", L"\"" + spaced + L"\\PAGEDFRG.EXE\" /reboot"},
-        {&bOptimierung_Click, L"InstallFolder", missing, L"\\NTREGOPT.EXE", L""},
-        {&bOptimierung_Click, L"InstallFolder", folder, L"\\NTREGOPT.EXE", L""},
-        {&bOptimierung_Click, L"InstallFolder", program, L"\\NTREGOPT.EXE", program + L"\\NTREGOPT.EXE /reboot", L""},
-        {&bDefragment_Click, L"InstallFolder", missing, L"\\PAGEDFRG.EXE", L""},
-        {&bCleaner_Click, L"RegCleaner", spaced + L"\\Reg Cleaner", L"\\REGCLEANR.EXE",
-         L"\"" + spaced + L"\\Reg Cleaner\\REGCLEANR.EXE\""},
-        {&bBootClean_Click, L"BootClean", spaced, L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE",
-         L"\"" + spaced + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE\""},
-        {&bBootClean_Click, L"BootClean", missing, L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE",
-         L"\"" + missing + L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE\""}};
+    const std::wstring notAFile = scene / L"Ordner", program = ProgramFolder(), cleaner = spaced + L"\\Reg Cleaner";
+    const std::wstring ntregopt = L"\\NTREGOPT.EXE", pagedfrg = L"\\PAGEDFRG.EXE";
+    const std::wstring prefetch = L"\\WINDOWS-XP-PREFETCH-CLEAN-AND-CONTROL.EXE";
+    std::filesystem::create_directories(notAFile + ntregopt);
+    // The click, its setting, the tool's folder (the program's when none is set), its file and its command line.
+    const std::tuple<void (*)(ActionHost&), const wchar_t*, std::wstring, std::wstring, std::wstring> rows[] = {
+        {&bOptimierung_Click, L"InstallFolder", spaced, ntregopt, L"\"" + spaced + ntregopt + L"\" /reboot"},
+        {&bOptimierung_Click, L"InstallFolder", plain, ntregopt, plain + ntregopt + L" /reboot"},
+        {&bDefragment_Click, L"InstallFolder", spaced, pagedfrg, L"\"" + spaced + pagedfrg + L"\" /reboot"},
+        {&bOptimierung_Click, L"InstallFolder", missing, ntregopt, L""},
+        {&bOptimierung_Click, L"InstallFolder", notAFile, ntregopt, L""},
+        {&bOptimierung_Click, L"InstallFolder", program, ntregopt, program + ntregopt + L" /reboot"},
+        {&bDefragment_Click, L"InstallFolder", missing, pagedfrg, L""},
+        {&bCleaner_Click, L"RegCleaner", cleaner, L"\\REGCLEANR.EXE", L"\"" + cleaner + L"\\REGCLEANR.EXE\""},
+        {&bBootClean_Click, L"BootClean", spaced, prefetch, L"\"" + spaced + prefetch + L"\""},
+        {&bBootClean_Click, L"BootClean", missing, prefetch, L"\"" + missing + prefetch + L"\""}};
     const std::filesystem::path current = std::filesystem::current_path();
-    for (const Row& row : rows) {
-        if (row.folder == program && ActionScene::ProgramFolderOpen())
+    for (const auto& [click, key, folder, file, line] : rows) {
+        if (folder == program && ActionScene::ProgramFolderOpen())
             continue;
-        ActionScene::Set(row.key, row.setting ? row.setting : row.folder);
-        if (row.folder != missing && row.folder != folder)
-            ActionScene::Touch(row.folder + row.file);
+        ActionScene::Set(key, folder == program ? L"" : folder);
+        if (folder != missing && folder != notAFile)
+            ActionScene::Touch(folder + file);
         RecordingHost host;
-        row.click(host);
-        ASSERT_EQ(host.started.size(), row.line.empty() ? 0u : 1u) << row.folder + row.file;
-        if (row.line.empty())
+        click(host);
+        ASSERT_EQ(host.started.size(), line.empty() ? 0u : 1u) << folder + file;
+        if (line.empty())
             continue;
-        EXPECT_EQ(host.started[0].executable, row.folder + row.file);
-        EXPECT_EQ(host.started[0].commandLine, row.line);
-        const bool fromItsFolder = row.key != std::wstring(L"InstallFolder") && row.folder != missing;
-        EXPECT_TRUE(!fromItsFolder || std::filesystem::equivalent(std::filesystem::current_path(), row.folder));
+        EXPECT_EQ(host.started[0].executable, folder + file);
+        EXPECT_EQ(host.started[0].commandLine, line);
+        const bool fromItsFolder = key != std::wstring(L"InstallFolder") && folder != missing;
+        EXPECT_TRUE(!fromItsFolder || std::filesystem::equivalent(std::filesystem::current_path(), folder));
     }
     std::filesystem::current_path(current);
 }

@@ -95,39 +95,30 @@ TEST(SettingsFormTest, ABackupFolderHoldingFilesIsTakenOnlyWhenTheUserAgrees) {
 }
 
 TEST(SettingsFormTest, OkRefusesMissingFoldersOffersTheGermanFilesAndStores) {
-    struct Row {
-        const wchar_t* erunt;  // below the scene, "" for the scene itself
-        const wchar_t* backup; // nullptr for the scene
-        const char* language;  // ERUNT.LOC
-        int answer;
-        const wchar_t* message; // the start of the one message, if any
-        bool stored, languageFilesWanted;
-        bool unwritable = false; // the settings file
-    };
-    const Row rows[] = {
-        {L"\\fehlt", nullptr, nullptr, 0, L"Der Installationsordner ist ungültig", false, false},
-        {L"", L"C:\\fehlt", nullptr, 0, L"Der Sicherungsordner ist ungültig", false, false},
-        {L"", L"C:\\", "REGISTRIERUNG\r\n", 0, nullptr, true, false},
-        {L"", nullptr, "Registry\r\n", IDNO, L"Möchten Sie die Sprache ''Deutsch''", true, false},
-        {L"", nullptr, "Registry\r\n", IDYES, L"Möchten Sie die Sprache ''Deutsch''", true, true},
+    // ERUNT's folder below the scene, the backup folder (none: the scene), ERUNT.LOC, the answer, the start of the
+    // one message if any, whether the settings are stored and the language files wanted, an unwritable settings file.
+    const std::tuple<const wchar_t*, const wchar_t*, const char*, int, const wchar_t*, bool, bool, bool> rows[] = {
+        {L"\\fehlt", nullptr, nullptr, 0, L"Der Installationsordner ist ungültig", false, false, false},
+        {L"", L"C:\\fehlt", nullptr, 0, L"Der Sicherungsordner ist ungültig", false, false, false},
+        {L"", L"C:\\", "REGISTRIERUNG\r\n", 0, nullptr, true, false, false},
+        {L"", nullptr, "Registry\r\n", IDNO, L"Möchten Sie die Sprache ''Deutsch''", true, false, false},
+        {L"", nullptr, "Registry\r\n", IDYES, L"Möchten Sie die Sprache ''Deutsch''", true, true, false},
         {L"", nullptr, "Registry\r\n", IDYES, L"Die Einstellungen konnten nicht gespeichert werden.", false, false,
-         true},
-    };
-    for (const Row& row : rows) {
+         true}};
+    for (const auto& [erunt, backup, language, answer, message, stored, languageFilesWanted, unwritable] : rows) {
         ActionScene scene;
-        if (row.language)
-            WriteBytes(scene / L"ERUNT.LOC", row.language);
-        RecordingHost host({row.answer});
+        if (language)
+            WriteBytes(scene / L"ERUNT.LOC", language);
+        RecordingHost host({answer});
         SettingsForm form(host);
-        form.fields = {scene.Path() + row.erunt, row.backup ? row.backup : scene.Path(), true, false, L"", L""};
-        if (row.unwritable)
+        form.fields = {scene.Path() + erunt, backup ? backup : scene.Path(), true, false, L"", L""};
+        if (unwritable)
             std::filesystem::create_directories(ProgramFolder() + L"\\ERUNT.INI");
-
         const SettingsOutcome outcome = form.Ready();
-        EXPECT_EQ(outcome.stored, row.stored) << &row - rows;
-        EXPECT_EQ(outcome.languageFilesWanted, row.languageFilesWanted) << &row - rows;
-        ASSERT_EQ(host.questions.empty(), !row.message) << &row - rows;
-        EXPECT_TRUE(!row.message || host.questions.back().starts_with(row.message)) << host.questions.back();
+        EXPECT_EQ(outcome.stored, stored) << message;
+        EXPECT_EQ(outcome.languageFilesWanted, languageFilesWanted) << message;
+        ASSERT_EQ(host.questions.empty(), !message) << message;
+        EXPECT_TRUE(!message || host.questions.back().starts_with(message)) << host.questions.back();
     }
 }
 

@@ -6,7 +6,6 @@
 #include "launchers/PatchLoader.h"
 #include "launchers/ToolLaunchers.h"
 #include "services/BackupLock.h"
-#include "services/WindowsOrdner.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>
@@ -42,35 +41,34 @@ TEST(HandOverTest, OnlyAToolThatStartedEndsTheProgram) {
     // Without full rights nothing starts and the user hears why, from Vista on offered a restart with them. From
     // an open folder nothing starts with full rights; RegCleaner starts through the desktop's shell if it answers.
     using enum Rights;
-    struct Case {
-        Rights rights;
-        bool starts, open, desktopAnswers;
-    };
-    for (const Case& at :
-         {Case{Full, true, false, false}, Case{Full, false, false, false}, Case{Elevatable, false, false, false},
-          Case{None, false, false, false}, Case{Full, true, true, true}, Case{Full, true, true, false}}) {
-        ASSERT_TRUE(!at.open || OpenToEveryAccount(tools));
+    for (const auto& [rights, starts, open, desktopAnswers] : {std::tuple{Full, true, false, false},
+                                                               {Full, false, false, false},
+                                                               {Elevatable, false, false, false},
+                                                               {None, false, false, false},
+                                                               {Full, true, true, true},
+                                                               {Full, true, true, false}}) {
+        ASSERT_TRUE(!open || OpenToEveryAccount(tools));
         for (const auto& [click, answers, tool, needsRights] : rows) {
             RecordingHost host(answers);
-            if (at.rights == Elevatable)
+            if (rights == Elevatable)
                 host.answers.push_back(IDYES); // to start the program again
-            host.rights = needsRights ? at.rights : Full;
+            host.rights = needsRights ? rights : Full;
             host.selected = BackupListEntry(L"Sysreg", {}, sysreg, false);
-            host.startError = at.starts ? ERROR_SUCCESS : 740; // elevation required
-            host.desktopAnswers = at.desktopAnswers;
+            host.startError = starts ? ERROR_SUCCESS : 740; // elevation required
+            host.desktopAnswers = desktopAnswers;
             click(host);
-            const bool full = host.rights == Full, onDesktop = at.desktopAnswers && click == &bCleaner_Click;
-            const bool started = full && !at.open;
+            const bool full = host.rights == Full, onDesktop = desktopAnswers && click == &bCleaner_Click;
+            const bool started = full && !open;
             ASSERT_EQ(host.started.size(), started ? 1u : 0u) << tool;
             EXPECT_TRUE(!started || host.started[0].executable == tool) << tool;
             EXPECT_EQ(host.restarts, host.rights == Elevatable ? 1 : 0);
-            EXPECT_EQ(host.exitCode.has_value(), (started && at.starts) || host.restarts || onDesktop) << tool;
+            EXPECT_EQ(host.exitCode.has_value(), (started && starts) || host.restarts || onDesktop) << tool;
             EXPECT_EQ(host.opened.size(), onDesktop ? 1u : 0u) << tool;
-            const std::wstring told = at.open || at.starts || host.questions.empty() ? L"" : host.questions.back();
+            const std::wstring told = open || starts || host.questions.empty() ? L"" : host.questions.back();
             const std::wstring failed = L"Das Programm ''" + tool + L"'' konnte nicht gestartet werden.   \n";
             EXPECT_TRUE(told.starts_with(!full ? L"Hierfür werden die vollen Rechte eines Administrators benötigt."
-                                         : started && !at.starts ? failed + kNeedsAdministrator
-                                                                 : L""))
+                                         : started && !starts ? failed + kNeedsAdministrator
+                                                              : L""))
                 << told;
         }
     }
