@@ -28,7 +28,8 @@ TEST(AutomaticBackupDueTest, OncePerCalendarDay) {
 
 // The time now, and whether the backup of the 26th of February, noon, is overdue then.
 TEST(AutomaticBackupOverdueTest, AfterAWeek) {
-    for (const auto& [now, overdue] : {std::pair{LocalTime(2008, 3, 4, 12), false}, {LocalTime(2008, 3, 4, 13), true},
+    for (const auto& [now, overdue] : {std::pair{LocalTime(2008, 3, 4, 12), false},
+                                       {LocalTime(2008, 3, 4, 13), true},
                                        {LocalTime(2008, 2, 20), false}})
         EXPECT_EQ(AutomaticBackupOverdue(LocalTime(2008, 2, 26, 12), now), overdue) << now.wDay << " " << now.wHour;
 }
