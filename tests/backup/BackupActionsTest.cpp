@@ -72,24 +72,21 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
     }
 }
 
-// Without AUTOBACK.EXE in ERUNT's folder, or without full rights, no entry is made; the first backup goes to Sysreg.
+// Without AUTOBACK.EXE or full rights no entry is made and the user hears why; the first backup goes to Sysreg.
 TEST(AutostartButtonTest, AutobackRunsFromEruntsFolderAndOnlyThisAccountsTaskIsOn) {
     if (ActionScene::ProgramFolderOpen())
         GTEST_SKIP();
     ActionScene scene;
     ActionScene::Set(Keys::InstallFolder, scene.Path());
-    RecordingHost missing({IDYES, IDYES});
-    bAutosicherung_Click(missing);
-    ASSERT_EQ(missing.questions.size(), 1u);
-    EXPECT_NE(missing.questions[0].find(L"nicht im Ordner gefunden"), std::wstring::npos) << missing.questions[0];
-    EXPECT_FALSE(AutomaticBackupIsOn(missing));
-
-    ActionScene::Touch(scene / L"AUTOBACK.EXE");
-    RecordingHost standard({IDYES, IDYES}); // a standard account before Vista: nothing is registered
-    standard.rights = Rights::None;
-    bAutosicherung_Click(standard);
-    EXPECT_FALSE(AutomaticBackupIsOn(standard) ||
-                 standard.questions.at(0).find(L"Administrator") == std::wstring::npos);
+    for (const auto& [rights, told] :
+         {std::pair{Rights::Full, L"nicht im Ordner gefunden"}, {Rights::None, L"Administrator"}}) {
+        RecordingHost refused({IDYES, IDYES});
+        refused.rights = rights;
+        bAutosicherung_Click(refused);
+        ASSERT_EQ(refused.questions.size(), 1u);
+        EXPECT_TRUE(refused.questions[0].find(told) != std::wstring::npos && !AutomaticBackupIsOn(refused));
+        ActionScene::Touch(scene / L"AUTOBACK.EXE");
+    }
     RecordingHost first({IDYES, IDYES});
     bAutosicherung_Click(first);
     ASSERT_EQ(first.started.size(), 1u);

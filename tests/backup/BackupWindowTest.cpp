@@ -112,7 +112,7 @@ TEST(Autostart, WhatEveryAccountMayChangeIsRefusedAndItsLogOnRunStartsNothing) {
 // while the pointer moves, and a click on a backup meanwhile starts none.
 TEST(Cleanup, AFirstStartWritesTheDefaultsAndItsFirstCleanUpReportsAndCloses) {
     Scenario scenario;
-    scenario.SetReg(HKEY_CURRENT_USER, kUserInfo, L"DefName", std::nullopt);
+    scenario.SetReg(HKEY_CURRENT_USER, L"Software\\Microsoft\\MS Setup (ACME)\\User Info", L"DefName", std::nullopt);
     BOOL wow64 = FALSE; // the system's config folder, not its 32-bit twin
     IsWow64Process(GetCurrentProcess(), &wow64);
     const std::wstring config = SystemDirectory() + (wow64 ? L"\\..\\Sysnative\\config" : L"\\config");

@@ -72,7 +72,6 @@ inline void WriteReg(HKEY root, const std::wstring& key, const std::wstring& nam
 }
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kUserInfo[] = L"Software\\Microsoft\\MS Setup (ACME)\\User Info";
 // Where ERUNT is offered for download and described, as the browser is handed it.
 constexpr wchar_t kEruntAddress[] = L" \"https://duckduckgo.com/?q=ERUNT+Emergency+Recovery+Utility+NT+download\"";
 
