@@ -29,9 +29,7 @@ protected:
     void FileWritten(const std::string& N, int T, int W, int P) override { Written.emplace_back(N, T, W, P); }
     void FilesExtract(const std::string& N, int T, int W, int P) override { Extracted.emplace_back(N, T, W, P); }
 
-    fs::path Write(const fs::path& Name, const std::string& Content) const {
-        return WriteBytes(Folder / Name, Content);
-    }
+    fs::path Write(const fs::path& Name, const std::string& Bytes) const { return WriteBytes(Folder / Name, Bytes); }
     // Files and folders below the test's folder.
     auto Count() const { return std::distance(fs::recursive_directory_iterator(Folder), {}); }
 

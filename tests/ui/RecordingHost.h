@@ -71,10 +71,7 @@ struct RecordingHost : ActionHost, LogonTasks {
     void EnableButton(int id, bool enabled) override { buttons[id] = enabled; }
     void ShowWaitPointer(bool) override {}
     void Wait(double) override {}
-    void CloseAfterHandOver() override {
-        handedOver = true;
-        EndProgram(0);
-    }
+    void CloseAfterHandOver() override { handedOver = true, EndProgram(0); }
     void EndProgram(int code) override { exitCode = code; }
     void LookUpUser() override {}
     // The clean-up's work, with its questions asked here.
