@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr wchar_t kArguments[] = L" sysreg curuser otherusers /noconfirmdelete";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 TEST(BackupListTest, EntriesCarryTheirFolderBehindThreeTabs) {
@@ -68,7 +67,7 @@ TEST(ManualBackupTest, StartsEruntIntoTodaysFolderAndCloses) {
         const std::wstring program = spaced || !destinationExists ? L"\"" + erunt + L"\"" : erunt;
         const std::wstring target = destinationExists ? L" \"" + destination + L"\\#Date#\"" : L"";
         EXPECT_EQ(host.started[0].executable, erunt);
-        EXPECT_EQ(host.started[0].commandLine, program + target + kArguments);
+        EXPECT_EQ(host.started[0].commandLine, program + target + L" sysreg curuser otherusers /noconfirmdelete");
     }
 }
 

@@ -44,10 +44,9 @@ TEST(Launchers, OnlyTheToolsMeantRunAndEachOnce) {
                                              {SystemDirectory() + L"\\notepad.exe", scenario / L"ERUNT.TXT", L""},
                                              {cleaner + L"\\REGCLEANR.EXE", cleaner, cleaner.c_str()}}) {
         // The same file: a 32-bit stand-in in the system folder sees itself in its 32-bit twin.
-        const auto start = std::find_if(log.begin(), log.end(), [&](const Start& s) {
-            std::error_code ignored;
-            return std::filesystem::equivalent(s.path, path, ignored);
-        });
+        std::error_code ignored;
+        const auto start = std::ranges::find_if(
+            log, [&](const Start& s) { return std::filesystem::equivalent(s.path, path, ignored); });
         ASSERT_NE(start, log.end()) << path;
         EXPECT_NE(start->line.find(part), std::wstring::npos) << start->line;
         EXPECT_TRUE(!*folder || !_wcsicmp(start->folder.c_str(), folder)) << start->folder;

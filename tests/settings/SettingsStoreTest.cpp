@@ -13,10 +13,8 @@ namespace {
 class SettingsStoreTest : public testing::Test {
 protected:
     ScratchFolder root_;
-    std::wstring program_ = Made(root_ / L"Hivora Programm");
-    std::wstring erunt_ = Made(root_ / L"Erunt");
-    std::wstring programFile_ = program_ + L"\\ERUNT.INI";
-    std::wstring eruntFile_ = erunt_ + L"\\ERUNT.INI";
+    std::wstring program_ = Made(root_ / L"Hivora Programm"), erunt_ = Made(root_ / L"Erunt");
+    std::wstring programFile_ = program_ + L"\\ERUNT.INI", eruntFile_ = erunt_ + L"\\ERUNT.INI";
     std::wstring backup_ = program_ + L"\\ERUNT.INI_BAK";
 
     static std::wstring Made(std::wstring folder) { return std::filesystem::create_directories(folder), folder; }

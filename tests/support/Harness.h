@@ -239,10 +239,8 @@ public:
     }
     // True once every program it started has ended, so that their records are complete.
     bool Settled(int milliseconds = kPatience) {
-        const auto settled = [&] {
-            return Job().ActiveProcesses <= (WaitForSingleObject(process_.get(), 0) ? 1u : 0u);
-        };
-        return WaitFor(settled, milliseconds);
+        return WaitFor([&] { return Job().ActiveProcesses <= (WaitForSingleObject(process_.get(), 0) ? 1u : 0u); },
+                       milliseconds);
     }
     // The program and the programs it started itself, not those another process started at its request.
     DWORD Processes() { return Job().TotalProcesses; }
@@ -275,12 +273,8 @@ inline void Click(HWND window, int clicks = 1, std::optional<POINT> client = {},
     for (size_t index = 1; index < inputs.size(); ++index)
         inputs[index].mi.dwFlags |= index % 2 ? press : press << 1; // each button's release follows its press
     SendInput(1, inputs.data(), sizeof(INPUT));
-    WaitFor(
-        [&] {
-            POINT pointer = {};
-            return GetCursorPos(&pointer) && pointer.x == at.x && pointer.y == at.y;
-        },
-        5000);
+    POINT pointer = {};
+    WaitFor([&] { return GetCursorPos(&pointer) && pointer.x == at.x && pointer.y == at.y; }, 5000);
     SendInput(static_cast<UINT>(inputs.size() - 1), inputs.data() + 1, sizeof(INPUT));
 }
 
