@@ -15,12 +15,9 @@ public:
     }
     ~ScratchFolder() {
         // A program that just ended may hold a file for a moment more.
-        for (int attempt = 0; attempt < 200; ++attempt) {
-            std::error_code error;
-            if (std::filesystem::remove_all(path_, error), !error)
-                return;
+        std::error_code error;
+        for (int attempt = 0; attempt < 200 && (std::filesystem::remove_all(path_, error), error); ++attempt)
             std::this_thread::sleep_for(std::chrono::milliseconds(25));
-        }
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
