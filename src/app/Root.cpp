@@ -142,7 +142,6 @@ void Root::CreateControls() {
         CreateControl(Handle(), IDC_LBACKUPS, L"LISTBOX", kBackupListName,
                       WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT,
                       list, listFont_.get());
-    SetAccessibleName(backups_, kBackupListName);
     SendMessageW(backups_, LB_SETTABSTOPS, std::size(kBackupListTabStops),
                  reinterpret_cast<LPARAM>(kBackupListTabStops));
     SetWindowSubclass(backups_, BackupListProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -448,6 +447,9 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kAfterFirstPaint:
         LookUpUserAtStart();
         ShowAutomaticBackupState();
+        // The list's name for a screen reader is set through COM, which the first paint does not wait for;
+        // only a click or a key shows the list.
+        SetAccessibleName(backups_, kBackupListName);
         if (checkBackupAgeAfterPaint_)
             WarnOfAnOverdueBackup();
         return 0;
