@@ -9,23 +9,28 @@
 # Where the DLLs come from stays the program's rule: the loader's search is
 # restricted at start, and all three are known DLLs, always taken from the system folder.
 #
-# Only the 64-bit build: for 32-bit programs the linker of binutils 2.40 drops the
-# code a delay-loaded function's slot first points to, and the first call jumps to 0.
-#
 #   hivora_delay_loaded(<variable> <dll>...) sets <variable> to the libraries to link.
 function(hivora_delay_loaded variable)
     set(libraries "")
-    if(MINGW AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+    if(MINGW)
         find_program(HIVORA_NM NAMES ${HIVORA_MINGW_TRIPLE}-nm REQUIRED)
         find_program(HIVORA_DLLTOOL NAMES ${HIVORA_MINGW_TRIPLE}-dlltool REQUIRED)
+        find_program(HIVORA_OBJCOPY NAMES ${HIVORA_MINGW_TRIPLE}-objcopy REQUIRED)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            set(x86 ON)
+        else()
+            set(x86 OFF)
+        endif()
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+                     ${PROJECT_SOURCE_DIR}/cmake/MakeDelayImportLibrary.cmake)
         foreach(dll IN LISTS ARGN)
             find_library(import_library_${dll} NAMES ${dll} REQUIRED NO_CACHE)
             set(library ${CMAKE_BINARY_DIR}/delay-load/lib${dll}_delayed.a)
             execute_process(
-                COMMAND ${CMAKE_COMMAND} -DNM=${HIVORA_NM} -DDLLTOOL=${HIVORA_DLLTOOL}
+                COMMAND ${CMAKE_COMMAND} -DNM=${HIVORA_NM} -DDLLTOOL=${HIVORA_DLLTOOL} -DOBJCOPY=${HIVORA_OBJCOPY}
                         -DIMPORT_LIBRARY=${import_library_${dll}} -DDLL=${dll}
                         -DXP_EXPORTS=${PROJECT_SOURCE_DIR}/cmake/xp-exports/${dll}.txt
-                        -DOUTPUT=${library}
+                        -DOUTPUT=${library} -DX86=${x86}
                         -P ${PROJECT_SOURCE_DIR}/cmake/MakeDelayImportLibrary.cmake
                 COMMAND_ERROR_IS_FATAL ANY)
             list(APPEND libraries ${library})
