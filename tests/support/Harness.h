@@ -193,6 +193,7 @@ public:
         if (TerminateJobObject(job_.get(), 1))
             WaitForSingleObject(process_.get(), 10000);
     }
+    HANDLE Process() const { return process_.get(); }
     HWND Main() { return main_ ? main_ : main_ = Window(L"HivoraRoot"); }
     // A shown top-level window of the program, once the program waits for input.
     HWND Window(const wchar_t* className, int milliseconds = kPatience) {
