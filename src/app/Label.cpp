@@ -1,5 +1,6 @@
 #include "app/Label.h"
 
+#include "app/Artwork.h"
 #include "services/UniqueHandle.h"
 #include "ui/Windows.h"
 
@@ -10,6 +11,12 @@
 namespace {
 // A key held down repeats; only its first press counts.
 constexpr LPARAM kKeyWasDown = 1 << 30;
+
+// The hand pointer shared by every button, made when the pointer first meets one: the start does not wait for it.
+HCURSOR ButtonCursor() {
+    static const UniqueCursor hand = CreateHandCursor();
+    return hand.get();
+}
 } // namespace
 
 // The system's classes announce double clicks: the second press of a double
@@ -101,11 +108,10 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The main window decides first (an action's hourglass).
         if (SendMessageW(GetParent(Handle()), message, wParam, lParam))
             return TRUE;
-        if (kind_ == Kind::Button && buttonCursor_) {
-            SetCursor(buttonCursor_);
-            return TRUE;
-        }
-        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        if (const HCURSOR hand = kind_ == Kind::Button ? ButtonCursor() : nullptr)
+            SetCursor(hand);
+        else
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
         return TRUE;
     case WM_MOUSEMOVE:
         if (kind_ == Kind::Button)

@@ -21,15 +21,12 @@ public:
     HWND Handle() const { return window_; }
     // The text's colour, and the system's colour that stands for it in high contrast.
     void SetTextColour(COLORREF colour, int contrastColour = COLOR_WINDOWTEXT);
-    // The hand pointer shared by every button.
-    static void SetButtonCursor(HCURSOR cursor) { buttonCursor_ = cursor; }
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
 
-    static inline HCURSOR buttonCursor_ = nullptr;
     HWND window_ = nullptr;
     RootSurface* surface_ = nullptr;
     HFONT font_ = nullptr;

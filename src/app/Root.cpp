@@ -94,8 +94,6 @@ void Root::Show(int showCommand) {
 
 void Root::CreateControls() {
     background_ = CreateBackground(UniqueWindowDc(Handle()).get(), dpi_);
-    handCursor_ = CreateHandCursor();
-    Label::SetButtonCursor(handCursor_.get());
 
     std::array<TextBox, kButtons.size()> captions;
     for (size_t index = 0; index < kButtons.size(); ++index) {
@@ -447,6 +445,9 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kAfterFirstPaint:
         LookUpUserAtStart();
         ShowAutomaticBackupState();
+        // An entry can always be removed, with or without AUTOBACK.
+        if (*backupState_.automaticOn)
+            EnableWindow(Control(IDC_BAUTOSICHERUNG), TRUE);
         // The list's name for a screen reader is set through COM, which the first paint does not wait for;
         // only a click or a key shows the list.
         SetAccessibleName(backups_, kBackupListName);

@@ -86,7 +86,6 @@ private:
 
     int dpi_ = 96;
     UniqueBitmap background_;
-    UniqueCursor handCursor_;
     UniqueFont buttonFont_, titleFont_, descriptionFont_, createLocFont_, stateFont_, listFont_;
     std::array<Label, kButtons.size()> buttons_;
     std::array<Overlay, kOverlays.size()> overlays_;

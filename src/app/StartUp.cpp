@@ -39,8 +39,9 @@ void Root::Form_Load() {
             MarkUnavailable(button, overlay);
     WriteDefaultSettings();
     const std::wstring erunt = EruntFolder();
-    // An entry can always be removed; only switching on needs AUTOBACK.
-    if (!FileExists(AutobackPath(erunt)) && !AutomaticBackupIsOn(Tasks()))
+    // Only switching on needs AUTOBACK; an entry is made available again once the window is
+    // painted, when the Task Scheduler is asked whether there is one.
+    if (!FileExists(AutobackPath(erunt)))
         EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);
     if (!FileExists(erunt + L"\\NTREGOPT.EXE"))
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);
