@@ -57,14 +57,23 @@ int main() {
     Scenario scenario, withAutoback({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
     const std::wstring notepad = SystemDirectory() + L"\\notepad.exe";
     const std::wstring bare = BuildPath(HIVORA_BARE_WINDOW_PATH);
-    // Interleaved, so that a slower moment of the machine falls on every kind of start alike.
+    // Interleaved, so that a slower moment of the machine falls on every kind of start alike, and in
+    // turns, so that no kind always follows the same one.
     std::vector<double> ours, oursWithAutoback, bares, notepads;
-    for (int round = 0; round < 21; ++round) {
+    const struct {
+        std::vector<double>& times;
+        std::wstring path;
+        const wchar_t* className;
+    } kinds[] = {{bares, bare, L"HivoraBareWindow"},
+                 {oursWithAutoback, withAutoback.Program(), L"HivoraRoot"},
+                 {ours, scenario.Program(), L"HivoraRoot"},
+                 {notepads, notepad, L"Notepad"}};
+    for (size_t round = 0; round < 32; ++round) {
         std::optional<Program> program;
-        bares.push_back(StartToWindow(program, bare, L"HivoraBareWindow"));
-        oursWithAutoback.push_back(StartToWindow(program, withAutoback.Program(), L"HivoraRoot"));
-        ours.push_back(StartToWindow(program, scenario.Program(), L"HivoraRoot"));
-        notepads.push_back(StartToWindow(program, notepad, L"Notepad"));
+        for (size_t turn = 0; turn < std::size(kinds); ++turn) {
+            const auto& kind = kinds[(round + turn) % std::size(kinds)];
+            kind.times.push_back(StartToWindow(program, kind.path, kind.className));
+        }
     }
     std::printf("startup_ms %.1f %.1f\n", Median(ours), Median(notepads));
     std::printf("startup_bare_ms %.1f %.1f\n", Median(oursWithAutoback), Median(bares));
