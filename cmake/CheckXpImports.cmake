@@ -1,8 +1,10 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when the executable imports a function that Windows XP's DLL does not
 # export, or asks for a newer subsystem: XP's loader would refuse to start it.
-# Functions newer than XP must be looked up at run time instead.
-#   cmake -DOBJDUMP=... -DEXECUTABLE=... -DXP_EXPORTS=<folder of dll.txt lists> -P CheckXpImports.cmake
+# Functions newer than XP must be looked up at run time instead. Also fails when
+# a DLL meant to load on its first call is loaded before the program's first line.
+#   cmake -DOBJDUMP=... -DEXECUTABLE=... -DXP_EXPORTS=<folder of dll.txt lists>
+#         [-DLOADED_WHEN_USED=<dll>,<dll>...] -P CheckXpImports.cmake
 if(NOT IS_DIRECTORY "${XP_EXPORTS}")
     message(FATAL_ERROR "No lists of XP's exports in '${XP_EXPORTS}': cannot tell whether the program loads on XP")
 endif()
@@ -48,12 +50,16 @@ string(REGEX MATCHALL "DLL Name: [^\n]+\n[^\n]*\n(\t[0-9a-fA-F]+\t +[0-9]+  [^\n
 if(NOT blocks)
     message(FATAL_ERROR "no imports found in ${EXECUTABLE}")
 endif()
+string(REPLACE "," ";" loaded_when_used "${LOADED_WHEN_USED}")
 set(faults "")
 foreach(block IN LISTS blocks)
     string(REGEX MATCH "DLL Name: ([^\n]+)" _ "${block}")
     string(STRIP "${CMAKE_MATCH_1}" dll)
     string(TOLOWER "${dll}" dll)
     string(REGEX REPLACE "\\.dll$" "" list_name "${dll}")
+    if(list_name IN_LIST loaded_when_used)
+        list(APPEND faults "${dll}: loads before the program's first line, not on its first call")
+    endif()
     set(list_file "${XP_EXPORTS}/${list_name}.txt")
     if(NOT EXISTS "${list_file}")
         list(APPEND faults "${dll}: no list of what XP's ${dll} exports")

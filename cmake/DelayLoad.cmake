@@ -9,9 +9,11 @@
 # Where the DLLs come from stays the program's rule: the loader's search is
 # restricted at start, and all three are known DLLs, always taken from the system folder.
 #
-#   hivora_delay_loaded(<variable> <dll>...) sets <variable> to the libraries to link.
+#   hivora_delay_loaded(<variable> <dll>...) sets <variable> to the libraries to link,
+#   and adds the DLLs to the global property HIVORA_DELAY_LOADED.
 function(hivora_delay_loaded variable)
     set(libraries "")
+    set_property(GLOBAL APPEND PROPERTY HIVORA_DELAY_LOADED ${ARGN})
     if(MINGW)
         find_program(HIVORA_NM NAMES ${HIVORA_MINGW_TRIPLE}-nm REQUIRED)
         find_program(HIVORA_DLLTOOL NAMES ${HIVORA_MINGW_TRIPLE}-dlltool REQUIRED)
