@@ -445,7 +445,7 @@ LRESULT Root::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kAfterFirstPaint:
         LookUpUserAtStart();
         ShowAutomaticBackupState();
-        // An entry can always be removed, with or without AUTOBACK.
+        // A log-on task can always be removed, with or without AUTOBACK.
         if (*backupState_.automaticOn)
             EnableWindow(Control(IDC_BAUTOSICHERUNG), TRUE);
         // The list's name for a screen reader is set through COM, which the first paint does not wait for;

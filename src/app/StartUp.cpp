@@ -39,9 +39,9 @@ void Root::Form_Load() {
             MarkUnavailable(button, overlay);
     WriteDefaultSettings();
     const std::wstring erunt = EruntFolder();
-    // Only switching on needs AUTOBACK; an entry is made available again once the window is
-    // painted, when the Task Scheduler is asked whether there is one.
-    if (!FileExists(AutobackPath(erunt)))
+    // Only switching on needs AUTOBACK; an entry can always be removed. Whether the Task Scheduler
+    // holds one is asked once the window is painted.
+    if (!FileExists(AutobackPath(erunt)) && !AutomaticBackupInRunKey())
         EnableWindow(Control(IDC_BAUTOSICHERUNG), FALSE);
     if (!FileExists(erunt + L"\\NTREGOPT.EXE"))
         EnableWindow(Control(IDC_BOPTIMIERUNG), FALSE);

@@ -152,13 +152,17 @@ void SwitchOff(ActionHost& host) {
 } // namespace
 
 // A Run value left from before counts on any Windows, whatever it starts.
-bool AutomaticBackupIsOn(LogonTasks& tasks) {
+bool AutomaticBackupInRunKey() {
     const auto views = RunKeyViews();
+    return std::any_of(views.begin(), views.end(), EntryIn);
+}
+
+bool AutomaticBackupIsOn(LogonTasks& tasks) {
     const auto backsUp = [&tasks](const std::wstring& name) {
         const auto task = tasks.Find(name);
         return task && StartsThisProgram(*task);
     };
-    return std::any_of(views.begin(), views.end(), EntryIn) || backsUp(OwnTaskName()) || backsUp(kTaskName);
+    return AutomaticBackupInRunKey() || backsUp(OwnTaskName()) || backsUp(kTaskName);
 }
 
 void StartAutomaticBackupNow(ActionHost& host) {
