@@ -86,7 +86,8 @@ void Root::WarnOfAnOverdueBackup() {
     const auto newest = NewestAutomaticBackup(SysregIn(ProgramFolder()));
     // Switched on and never a backup is as overdue as it gets.
     const bool never = !newest || !newest->saved;
-    if ((!never && !AutomaticBackupOverdue(*newest->saved, now)) || !AutomaticBackupIsOn(Tasks()))
+    // Whether it is switched on was asked just before, for the state panel.
+    if ((!never && !AutomaticBackupOverdue(*newest->saved, now)) || !backupState_.automaticOn.value_or(false))
         return;
     // Over the window, as an action: no click starts another one meanwhile.
     RunAlone([&] {
