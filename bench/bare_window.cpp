@@ -1,6 +1,10 @@
 // The least a Win32 program does to show a window: a class, a window and a
-// message loop. The benchmark starts it beside the program, built the same way.
+// message loop. The benchmark starts it beside the program, built the same way,
+// once bare and once with the common controls the program initialises.
 #include <windows.h>
+#ifdef HIVORA_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -15,6 +19,10 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+#ifdef HIVORA_COMMON_CONTROLS
+    const INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = BareWindowProc;
     windowClass.hInstance = instance;

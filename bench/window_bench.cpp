@@ -1,6 +1,7 @@
 // Measures the program as a user meets it, beside Wine's notepad in the same run:
 // the time from start to a visible window (also beside a bare window built the
-// same way, with and without AUTOBACK in the program's folder), its peak memory
+// same way, with and without AUTOBACK in the program's folder, and beside that
+// window with the program's common controls), its peak memory
 // at rest, and its processor share while a hover description waits. Prints one
 // "name ours reference" line per figure.
 #include "Harness.h"
@@ -57,14 +58,16 @@ int main() {
     Scenario scenario, withAutoback({L"ERUNT.EXE", L"NTREGOPT.EXE", L"AUTOBACK.EXE"});
     const std::wstring notepad = SystemDirectory() + L"\\notepad.exe";
     const std::wstring bare = BuildPath(HIVORA_BARE_WINDOW_PATH);
+    const std::wstring bareCommonControls = BuildPath(HIVORA_BARE_COMMON_CONTROLS_PATH);
     // Interleaved, so that a slower moment of the machine falls on every kind of start alike, and in
     // turns, so that no kind always follows the same one.
-    std::vector<double> ours, oursWithAutoback, bares, notepads;
+    std::vector<double> ours, oursWithAutoback, bares, baresCommonControls, notepads;
     const struct {
         std::vector<double>& times;
         std::wstring path;
         const wchar_t* className;
     } kinds[] = {{bares, bare, L"HivoraBareWindow"},
+                 {baresCommonControls, bareCommonControls, L"HivoraBareWindow"},
                  {oursWithAutoback, withAutoback.Program(), L"HivoraRoot"},
                  {ours, scenario.Program(), L"HivoraRoot"},
                  {notepads, notepad, L"Notepad"}};
@@ -78,6 +81,7 @@ int main() {
     std::printf("startup_ms %.1f %.1f\n", Median(ours), Median(notepads));
     std::printf("startup_bare_ms %.1f %.1f\n", Median(oursWithAutoback), Median(bares));
     std::printf("startup_bare_without_autoback_ms %.1f %.1f\n", Median(ours), Median(bares));
+    std::printf("startup_common_controls_ms %.1f %.1f\n", Median(oursWithAutoback), Median(baresCommonControls));
 
     std::optional<Program> hivora, notes;
     StartToWindow(hivora, scenario.Program(), L"HivoraRoot");

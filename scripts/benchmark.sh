@@ -25,6 +25,7 @@ for arch in i686 x86_64; do
                 startup_ms) row "start to visible window, $arch" "$ours" "$notepad (Wine's notepad)" ms ;;
                 startup_bare_ms) row "start, AUTOBACK.EXE beside it, $arch" "$ours" "$notepad (bare window)" ms ;;
                 startup_bare_without_autoback_ms) row "start, no AUTOBACK.EXE, $arch" "$ours" "$notepad (bare window)" ms ;;
+                startup_common_controls_ms) row "start, AUTOBACK.EXE beside it, $arch" "$ours" "$notepad (bare, common controls)" ms ;;
                 rest_memory_mib) row "peak memory at rest, $arch" "$ours" "$notepad (Wine's notepad)" MiB ;;
                 hover_cpu_percent) row "processor while a description waits, $arch" "$ours" "$notepad (notepad idle)" % ;;
                 esac
